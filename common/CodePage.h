@@ -1,0 +1,61 @@
+// The system's ANSI code page and the conversions between it and the UTF-8 text held in memory.
+// Files of both programs are stored in the ANSI code page with CR LF line ends.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scorlet {
+
+enum class CodePage : std::uint16_t {
+  Western = 1252,   // Windows-1252
+  Japanese = 932,   // Shift_JIS (Windows code page 932)
+};
+
+// UTF-8 -> ANSI bytes. A character the code page cannot hold becomes "?"; the rest is kept.
+std::string ToAnsi(std::string_view utf8, CodePage codePage);
+
+// ANSI bytes -> UTF-8. A byte sequence that is not valid in the code page becomes "?".
+std::string FromAnsi(std::string_view ansi, CodePage codePage);
+
+// Number of bytes the character starting the UTF-8 text takes in the code page (1 or 2);
+// 0 for an empty text. Characters the code page cannot hold count 1 (they become "?").
+int AnsiCharSize(std::string_view utf8, CodePage codePage);
+
+enum class ReadStatus {
+  Ok,          // the file was read
+  Missing,     // no file of that name
+  Unreadable,  // it exists but could not be opened or read (a folder, no permission, I/O error)
+};
+
+struct TextFile {
+  ReadStatus status = ReadStatus::Missing;
+  std::vector<std::string> lines;  // UTF-8, without line ends
+};
+
+// Splits file bytes into lines (CR LF, LF or CR end a line; a last line without an end is a
+// line) and decodes each from the code page. A file starting with a UTF-8 byte-order mark is
+// taken as UTF-8, whatever the code page.
+std::vector<std::string> DecodeTextLines(std::string_view bytes, CodePage codePage);
+
+// The file's bytes for the lines: each converted to the code page and ended by CR LF.
+std::string EncodeTextLines(const std::vector<std::string>& lines, CodePage codePage);
+
+TextFile ReadTextFile(const std::filesystem::path& path, CodePage codePage);
+
+// Replaces the file safely (see SafeFile.h). True on success.
+bool WriteTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                   CodePage codePage);
+
+// Whole file as bytes; status as for ReadTextFile.
+ReadStatus ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
+
+// File names are UTF-8 in memory; these convert to and from the native path form
+// (on Windows a path built from a plain std::string would be taken as ANSI).
+std::filesystem::path Utf8Path(std::string_view utf8);
+std::string PathToUtf8(const std::filesystem::path& path);
+
+}  // namespace scorlet

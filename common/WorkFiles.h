@@ -1,0 +1,125 @@
+// Hand-record files of the Work folder: the in-memory hand record, its text format,
+// the derived fields, file naming and the folder scan.
+//
+// Every operation takes the folder it works in as an explicit path instead of
+// changing the process's current directory first; names inside the folder are the
+// bare file names ("10_22_007.spd"). EnterWorkFolder is there for callers that want
+// the Work folder to be the current directory as well.
+//
+// File text is in the ANSI code page given by the caller (Windows-1252, or Shift_JIS
+// for the Japanese interface); in memory every string is UTF-8. Lines end with CR LF
+// when written; a reader also accepts bare LF.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/CodePage.h"
+#include "common/Notation.h"
+
+namespace scorlet {
+
+inline constexpr int MaxScoreRows = 100;
+inline constexpr std::string_view RecordExtension = ".spd";
+inline constexpr std::string_view WorkFolderName = "Work";
+inline constexpr std::size_t MaxListedStems = 10001;
+
+// First partnership's score and bags, second partnership's score and bags.
+using ScoreRow = std::array<std::int32_t, 4>;
+
+// One deal. A value-initialised record (HandRecord{}) is the empty record; fields
+// marked "derived" are filled by DeriveRecord and never stored.
+struct HandRecord {
+  std::array<std::string, 4> PlayerNames;                     // by seat
+  std::array<std::string, 4> Bids;                            // bid texts by seat
+  std::array<std::uint8_t, 4> TricksWon{};                    // derived
+  std::array<std::array<std::string, 4>, TrickCount> PlayTexts;  // [trick][seat]
+  PlayGrid PlayCodes{};                                       // derived
+  PlayGrid PlayCodesShown{};                                  // derived; Nil wins negated
+  PlayGrid SortedHands{};                                     // derived; [position][seat]
+  MarkGrid WinMarks{};                                        // derived
+  MarkGrid LeadMarks{};                                       // [trick][seat], 0/1/2
+  std::int16_t FirstLeader = -1;                              // derived; -1 unknown
+  std::int16_t FirstLeadCard = -1;                            // derived; -1 unknown
+  std::int32_t ScoreRowCount = 0;                             // 0..MaxScoreRows
+  std::array<ScoreRow, MaxScoreRows + 1> ScoreRows{};         // row 0 stays zeros
+  std::array<std::int32_t, 4> NilTricks{};                    // derived
+  PlayGrid NilWinningCards{};                                 // derived; [entry][seat]
+};
+
+// Written in place of a card text that is not two characters long, so the play line
+// keeps its columns; it reads back as card code 0.
+inline constexpr std::string_view UnknownCardText = "??";
+
+enum class RecordFileStatus {
+  Done = 0,     // read or written
+  Missing = 1,  // the file to read does not exist or cannot be opened
+  Failed = 2,   // the file could not be written
+};
+
+// stem + ".spd".
+std::string RecordFileName(std::string_view stem);
+
+// The whole file text (UTF-8, CR LF line ends) of a record; what WriteRecordFile
+// stores after converting to the code page.
+std::string RecordFileText(const HandRecord& record);
+// Reads a file text (UTF-8, CR LF or LF) into the record. The caller clears the record
+// before and runs DeriveRecord after; a text that ends early leaves the rest alone.
+void ParseRecordText(HandRecord& record, std::string_view text);
+
+// Writes folder/stem.spd, replacing an existing file safely.
+RecordFileStatus WriteRecordFile(const HandRecord& record, const std::filesystem::path& folder,
+                                 std::string_view stem, CodePage codePage);
+// Reads folder/stem.spd into the record (see ParseRecordText).
+RecordFileStatus ReadRecordFile(HandRecord& record, const std::filesystem::path& folder,
+                                std::string_view stem, CodePage codePage);
+
+// Fills every derived field. cardOrder is the configured card order
+// (OrderAscending or OrderDescending) used for SortedHands.
+void DeriveRecord(HandRecord& record, int cardOrder);
+
+// Month and day of the calendar, as used in record names.
+struct CalendarDay {
+  int month = 1;
+  int day = 1;
+};
+// Today's date from the local clock.
+CalendarDay Today();
+
+// Stem counter of one program run: "10_22_" and the number the next hand gets.
+// Counter 0 means the prefix is to be built again from the date on the next save.
+struct StemCounter {
+  int counter = 0;
+  std::string prefix;
+};
+// Builds the date prefix and raises the counter past every stem of the file list
+// that carries that prefix (run at start-up, after restore or delete-all, and by
+// NextRecordStem when the counter is 0).
+void StartStemCounter(StemCounter& state, const std::vector<std::string>& fileList,
+                      CalendarDay today);
+// The stem for a new hand: the prefix and counter, skipping numbers whose file already
+// exists in the folder; the counter then moves on for the next hand.
+std::string NextRecordStem(StemCounter& state, const std::vector<std::string>& fileList,
+                           const std::filesystem::path& folder, CalendarDay today);
+
+struct WorkFolderScan {
+  std::vector<std::string> recordStems;  // sorted ascending (oldest first)
+  std::vector<std::string> backupStems;  // stems of "BAK" + stem + ".spd", folder order
+};
+// Lists the record and backup stems of the folder and deletes stale double backups
+// ("BAKBAK..." .spd files). At most MaxListedStems per list.
+WorkFolderScan ScanWorkFolder(const std::filesystem::path& folder);
+
+// appFolder / "Work".
+std::filesystem::path WorkFolderOf(const std::filesystem::path& appFolder);
+// Makes appFolder/Work the current directory; false when that fails.
+bool EnterWorkFolder(const std::filesystem::path& appFolder);
+// Creates the folder when nothing exists under that name (one trailing separator is
+// dropped first); true when a directory is there afterwards.
+bool EnsureFolder(std::string_view folder);
+
+}  // namespace scorlet
