@@ -21,9 +21,12 @@ std::string ToAnsi(std::string_view utf8, CodePage codePage);
 // ANSI bytes -> UTF-8. A byte sequence that is not valid in the code page becomes "?".
 std::string FromAnsi(std::string_view ansi, CodePage codePage);
 
-// Number of bytes the character starting the UTF-8 text takes in the code page (1 or 2);
-// 0 for an empty text. Characters the code page cannot hold count 1 (they become "?").
-int AnsiCharSize(std::string_view utf8, CodePage codePage);
+// Bytes a character takes in the code page: 2 for the double-byte characters (under 932 every
+// non-ASCII character except the half-width katakana; under 1252 none), otherwise 1.
+int AnsiCharSize(char32_t codePoint, CodePage codePage);
+
+// The text with every invalid UTF-8 sequence replaced by "?".
+std::string SanitizeUtf8(std::string_view text);
 
 enum class ReadStatus {
   Ok,          // the file was read

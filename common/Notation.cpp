@@ -150,6 +150,11 @@ int LeaderOf(const std::array<std::uint8_t, 4>& marks) {
   return 0;
 }
 
+// A trick with no card at all (nothing captured or stored) has no winner to tell.
+bool IsEmptyTrick(const std::array<CardCode, 4>& cards) {
+  return std::all_of(cards.begin(), cards.end(), [](CardCode c) { return c == 0; });
+}
+
 int WinnerByCards(const std::array<CardCode, 4>& cards, int leader, int trump) {
   const int led = Plain(cards[leader]) / 100;
   int winner = leader;
@@ -176,7 +181,7 @@ TrickResult TrickWinners(const PlayGrid& codes, const MarkGrid& leads, int trump
   TrickResult result;
   const int t = WinnersFromLeads(leads, result);
   const int leader = LeaderOf(leads[t]);
-  if (leader < 0) return result;
+  if (leader < 0 || IsEmptyTrick(codes[t])) return result;
   const int winner = WinnerByCards(codes[t], leader, trump);
   result.winMarks[t][winner] = 1;
   ++result.tricks[winner];

@@ -55,8 +55,8 @@ inline constexpr std::array<SuitAttributes, 4> SuitTable{{
 std::string SymbolChar(int position);
 // 0 "C", 1 "D", 2 "H", 3 "S", 4 "NT", anything else "".
 std::string SuitLetter(int suit);
-// Rank character then suit letter; an unusable code gives a text that is not two
-// characters long (callers of the writer rely on that to spot it).
+// Rank character then suit letter. A code that is no card (see IsCardCode) gives a
+// text that never reads back as a card.
 std::string CardTextOf(int code);
 // "NT" -> 4; first character C/D/H/S -> 0..3; anything else 0.
 int SuitIndexOf(std::string_view text);

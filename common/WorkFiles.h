@@ -57,28 +57,31 @@ inline constexpr std::string_view UnknownCardText = "??";
 
 enum class RecordFileStatus {
   Done = 0,     // read or written
-  Missing = 1,  // the file to read does not exist or cannot be opened
+  Missing = 1,  // the file to read does not exist or cannot be read
   Failed = 2,   // the file could not be written
 };
 
 // stem + ".spd".
 std::string RecordFileName(std::string_view stem);
 
-// The whole file text (UTF-8, CR LF line ends) of a record; what WriteRecordFile
-// stores after converting to the code page.
-std::string RecordFileText(const HandRecord& record);
-// Reads a file text (UTF-8, CR LF or LF) into the record. The caller clears the record
-// before and runs DeriveRecord after; a text that ends early leaves the rest alone.
-void ParseRecordText(HandRecord& record, std::string_view text);
+// The lines of a record file (UTF-8, without line ends); what WriteRecordFile stores,
+// each line converted to the code page and ended by CR LF.
+std::vector<std::string> RecordFileLines(const HandRecord& record);
+// Reads the lines of a record file into the record. The caller clears the record
+// before and runs DeriveRecord after; lines that are missing leave their fields alone.
+// Any text is safe: the score-row count is kept within 0..MaxScoreRows and within the
+// rows present.
+void ParseRecordLines(HandRecord& record, const std::vector<std::string>& lines);
 
-// Writes folder/stem.spd, replacing an existing file safely.
+// Writes folder/stem.spd, replacing an existing file safely. A stem that is empty or
+// holds a path separator is refused (Failed / Missing).
 RecordFileStatus WriteRecordFile(const HandRecord& record, const std::filesystem::path& folder,
                                  std::string_view stem, CodePage codePage);
-// Reads folder/stem.spd into the record (see ParseRecordText).
+// Reads folder/stem.spd into the record (see ParseRecordLines).
 RecordFileStatus ReadRecordFile(HandRecord& record, const std::filesystem::path& folder,
                                 std::string_view stem, CodePage codePage);
 
-// Fills every derived field. cardOrder is the configured card order
+// Fills every derived field and keeps ScoreRowCount within 0..MaxScoreRows. cardOrder is the configured card order
 // (OrderAscending or OrderDescending) used for SortedHands.
 void DeriveRecord(HandRecord& record, int cardOrder);
 

@@ -1,0 +1,79 @@
+#include "common/SafeFile.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace scorlet {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path TestFolder(const std::string& name) {
+  const char* run = std::getenv("SCORLET_TEST_DIR");  // the test run folder, when started by ctest
+  fs::path folder = (run ? fs::path(run) : fs::current_path()) / "safefile" / name;
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::size_t EntryCount(const fs::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
+  return count;
+}
+
+TEST(SafeFile, ReplacesTheOldContentsAndLeavesNoTemporaryFile) {
+  fs::path folder = TestFolder("replace");
+  fs::path target = folder / "Alert.TXT";
+  ASSERT_TRUE(ReplaceFileSafely(target, "first\r\n"));
+  ASSERT_TRUE(ReplaceFileSafely(target, "second"));
+  EXPECT_EQ(Contents(target), "second");
+  ASSERT_TRUE(ReplaceFileSafely(target, ""));
+  EXPECT_EQ(Contents(target), "");
+  EXPECT_EQ(EntryCount(folder), 1u);
+}
+
+TEST(SafeFile, ALeftoverTemporaryNameIsNotReused) {
+  fs::path folder = TestFolder("leftover");
+  fs::path target = folder / "x.spd";
+  std::ofstream(folder / "~scorlet0.tmp") << "from a crash";
+  ASSERT_TRUE(ReplaceFileSafely(target, "new"));
+  EXPECT_EQ(Contents(target), "new");
+  EXPECT_EQ(Contents(folder / "~scorlet0.tmp"), "from a crash");
+}
+
+TEST(SafeFile, FailureLeavesEverythingAsItWas) {
+  fs::path folder = TestFolder("fail");
+  // The target is a folder: the new copy is written, but the rename over the folder fails.
+  fs::create_directory(folder / "Work");
+  std::ofstream(folder / "Work" / "keep.spd") << "kept";
+  EXPECT_FALSE(ReplaceFileSafely(folder / "Work", "data"));
+  EXPECT_TRUE(fs::is_directory(folder / "Work"));
+  EXPECT_EQ(Contents(folder / "Work" / "keep.spd"), "kept");
+  // The folder of the target does not exist.
+  EXPECT_FALSE(ReplaceFileSafely(folder / "missing" / "a.txt", "data"));
+  EXPECT_FALSE(ReplaceFileSafely(fs::path(), "data"));
+  EXPECT_EQ(EntryCount(folder), 1u);  // no temporary file left behind
+}
+
+TEST(SafeFile, ANameNearTheLengthLimitCanBeReplaced) {
+  fs::path folder = TestFolder("long");
+  fs::path target = folder / (std::string(250, 'h') + ".TXT");
+  std::ofstream(target) << "old history";
+  EXPECT_TRUE(ReplaceFileSafely(target, "new history"));
+  EXPECT_EQ(Contents(target), "new history");
+  EXPECT_EQ(EntryCount(folder), 1u);
+}
+
+}  // namespace
+}  // namespace scorlet
