@@ -1,0 +1,328 @@
+#include "platform/win32/Win32Util.h"
+#include "platform/win32/Win32Widgets.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace scorlet::win32 {
+
+namespace {
+
+HWND Hwnd(void* p) { return static_cast<HWND>(p); }
+
+MouseEvent MakeMouseEvent(int button, int x, int y, unsigned keys)
+{
+    MouseEvent event;
+    event.button = button;
+    event.shift = (keys & MK_SHIFT) != 0;
+    event.ctrl = (keys & MK_CONTROL) != 0;
+    event.x = x;
+    event.y = y;
+    return event;
+}
+
+// Every control window passes through here first: the mouse-down event, and the moment the
+// window goes (with its form, or remade).
+LRESULT CALLBACK ControlSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data)
+{
+    auto* child = reinterpret_cast<ChildWindow*>(data);
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        child->mouseDown(MouseButton::Left, x, y, static_cast<unsigned>(wParam));
+        break;
+    case WM_RBUTTONDOWN:
+        child->mouseDown(MouseButton::Right, x, y, static_cast<unsigned>(wParam));
+        break;
+    case WM_MBUTTONDOWN:
+        child->mouseDown(MouseButton::Middle, x, y, static_cast<unsigned>(wParam));
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, ControlSubclass, id);
+        child->detach();
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// The picture's own class: shows its back buffer; a press and release is a click.
+LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* picture = reinterpret_cast<Win32Picture*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!picture)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        picture->buffer().paintTo(dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+        picture->pressed = true;
+        return 0;
+    case WM_LBUTTONUP:
+        if (picture->pressed && picture->onClick) {
+            picture->pressed = false;
+            picture->onClick();
+        }
+        picture->pressed = false;
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (picture->onDoubleClick)
+            picture->onDoubleClick();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+bool RegisterPictureClass()
+{
+    WNDCLASSW wc {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = PictureProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"ScorletPicture";
+    return RegisterClassW(&wc) != 0;
+}
+
+// --- the common part ---
+
+ChildWindow::~ChildWindow() { destroy(); }
+
+void ChildWindow::create(const wchar_t* className, uint32_t style)
+{
+    if (!m_form.hwnd())
+        return;
+    const Rect& b = m_control.bounds();
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (m_control.visible() ? WS_VISIBLE : 0) | (m_control.enabled() ? 0 : WS_DISABLED);
+    HWND hwnd = CreateWindowExW(0, className, Widen(m_control.caption()).c_str(), style, b.left, b.top, b.width(),
+                                b.height(), Hwnd(m_form.hwnd()), nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd)
+        return;
+    m_hwnd = hwnd;
+    SetWindowSubclass(hwnd, ControlSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_form.fonts().get(m_control.font())), FALSE);
+    m_form.adoptChild(m_hwnd, this);
+    if (!m_control.toolTip().empty())
+        m_form.updateToolTip(*this);
+}
+
+void ChildWindow::destroy()
+{
+    if (m_hwnd)
+        DestroyWindow(Hwnd(m_hwnd)); // the subclass procedure detaches
+}
+
+void ChildWindow::detach()
+{
+    m_form.dropChild(m_hwnd);
+    m_hwnd = nullptr;
+}
+
+void ChildWindow::apply(Property property)
+{
+    HWND hwnd = Hwnd(m_hwnd);
+    if (!hwnd)
+        return;
+    const Rect& b = m_control.bounds();
+    switch (property) {
+    case Property::Caption:
+        SetWindowTextW(hwnd, Widen(m_control.caption()).c_str());
+        break;
+    case Property::Bounds:
+        MoveWindow(hwnd, b.left, b.top, b.width(), b.height(), TRUE);
+        break;
+    case Property::Visible:
+        ShowWindow(hwnd, m_control.visible() ? SW_SHOWNA : SW_HIDE);
+        break;
+    case Property::Enabled:
+        EnableWindow(hwnd, m_control.enabled());
+        break;
+    case Property::Font:
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_form.fonts().get(m_control.font())), TRUE);
+        break;
+    case Property::ForeColor:
+    case Property::BackColor:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        break;
+    case Property::ToolTip:
+        m_form.updateToolTip(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+void ChildWindow::notify(int) {}
+
+void ChildWindow::mouseDown(int button, int x, int y, unsigned keys)
+{
+    if (m_control.onMouseDown)
+        m_control.onMouseDown(MakeMouseEvent(button, x, y, keys));
+}
+
+// --- the control kinds ---
+
+Win32Button::Win32Button(Win32Form& form, const std::string& name) : Button(name), ChildWindow(form, *this)
+{
+    create(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP);
+}
+
+void Win32Button::notify(int code)
+{
+    if (code == BN_CLICKED && onClick)
+        onClick();
+}
+
+Win32Label::Win32Label(Win32Form& form, const std::string& name) : Label(name), ChildWindow(form, *this)
+{
+    create(L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX);
+}
+
+void Win32Label::notify(int code)
+{
+    if (code == STN_CLICKED && onClick)
+        onClick();
+    else if (code == STN_DBLCLK && onDoubleClick)
+        onDoubleClick();
+}
+
+Win32Frame::Win32Frame(Win32Form& form, const std::string& name) : Frame(name), ChildWindow(form, *this)
+{
+    create(L"BUTTON", BS_GROUPBOX);
+    if (m_hwnd) // behind the controls that sit on it
+        SetWindowPos(Hwnd(m_hwnd), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+Win32Picture::Win32Picture(Win32Form& form, const std::string& name) : PictureBox(name), ChildWindow(form, *this)
+{
+    create(L"ScorletPicture", 0);
+    m_canvas = std::make_unique<BackBuffer>(m_hwnd, form.fonts(), backColor());
+    if (m_hwnd)
+        SetWindowLongPtrW(Hwnd(m_hwnd), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void Win32Picture::changed(Property property)
+{
+    if (property == Property::Bounds)
+        m_canvas->resize({bounds().width(), bounds().height()}, backColor());
+    else if (property == Property::BackColor)
+        m_canvas->clear(backColor());
+    apply(property);
+}
+
+// --- the list ---
+
+Win32ListBox::Win32ListBox(Win32Form& form, const std::string& name) : ListBox(name), ChildWindow(form, *this)
+{
+    make();
+}
+
+void Win32ListBox::make()
+{
+    destroy();
+    m_madeMulti = multiSelect();
+    create(L"LISTBOX", WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                           (m_madeMulti ? LBS_EXTENDEDSEL : 0));
+    showItems();
+    showSelection();
+}
+
+void Win32ListBox::showItems()
+{
+    HWND hwnd = Hwnd(m_hwnd);
+    if (!hwnd)
+        return;
+    SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items())
+        SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Win32ListBox::showSelection()
+{
+    HWND hwnd = Hwnd(m_hwnd);
+    if (!hwnd)
+        return;
+    if (m_madeMulti) {
+        for (int i = 0; i < count(); ++i)
+            SendMessageW(hwnd, LB_SETSEL, selected(i) ? TRUE : FALSE, i);
+        if (listIndex() >= 0)
+            SendMessageW(hwnd, LB_SETCARETINDEX, listIndex(), FALSE);
+    } else {
+        SendMessageW(hwnd, LB_SETCURSEL, listIndex(), 0);
+    }
+}
+
+void Win32ListBox::changed(Property property)
+{
+    // The selection mode is a creation style of the list: a change needs a new window.
+    if (multiSelect() != m_madeMulti) {
+        make();
+        return;
+    }
+    if (property == Property::Items) {
+        showItems();
+        showSelection();
+    } else if (property == Property::Selection) {
+        showSelection();
+    } else {
+        apply(property);
+    }
+}
+
+void Win32ListBox::notify(int code)
+{
+    HWND hwnd = Hwnd(m_hwnd);
+    if (code == LBN_SELCHANGE) {
+        std::vector<bool> selection(static_cast<size_t>(count()));
+        int current = -1;
+        if (m_madeMulti) {
+            for (int i = 0; i < count(); ++i)
+                selection[static_cast<size_t>(i)] = SendMessageW(hwnd, LB_GETSEL, i, 0) > 0;
+            current = static_cast<int>(SendMessageW(hwnd, LB_GETCARETINDEX, 0, 0));
+        } else {
+            current = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
+            if (current >= 0 && current < count())
+                selection[static_cast<size_t>(current)] = true;
+        }
+        storeSelection(std::move(selection), current >= count() ? -1 : current);
+        if (onClick)
+            onClick();
+    } else if (code == LBN_DBLCLK && onDoubleClick) {
+        onDoubleClick();
+    }
+}
+
+// --- timers and menus ---
+
+void Win32Timer::changed() { m_form.updateTimer(*this); }
+
+void Win32Timer::tick()
+{
+    if (m_inHandler || !running() || !onTimer)
+        return;
+    m_inHandler = true;
+    onTimer();
+    m_inHandler = false;
+}
+
+MenuItem& Win32MenuItem::addItem(const std::string& name, const std::string& caption)
+{
+    MenuItem& item = adopt(std::make_unique<Win32MenuItem>(m_form, name, caption));
+    m_form.rebuildMenu();
+    return item;
+}
+
+void Win32MenuItem::changed() { m_form.rebuildMenu(); }
+
+} // namespace scorlet::win32
