@@ -1,0 +1,24 @@
+// SpadesTable.exe: the substitute game client as a Windows program, for trying the
+// companion without the real service and for the end-to-end tests under Wine.
+// Exit codes: 0 closed normally, 1 the windows could not be made, 2 a bad command line.
+#include <string>
+#include <vector>
+
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Forms.h"
+#include "tableclient/window/Arguments.h"
+#include "tableclient/window/TableClient.h"
+
+int main(int argc, char** argv) {
+  using namespace scorlet;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  table::TableClientOptions options;
+  std::string error;
+  if (!table::ParseTableArguments(args, options, error)) return 2;
+  options.quitOnClose = true;
+  Win32Desktop desktop;
+  Win32Forms forms(desktop);
+  table::TableClient client(desktop, forms, options);
+  if (!client.Open()) return 1;
+  return forms.run();
+}

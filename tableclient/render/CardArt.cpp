@@ -1,0 +1,48 @@
+#include "tableclient/render/CardArt.h"
+
+#include <array>
+
+#include "tableclient/render/Layout.h"
+#include "tableclient/render/Paint.h"
+
+namespace scorlet::table {
+
+namespace {
+
+// clang-format off
+constexpr std::array<const char*, 4> SuitSigns{
+    "  ###  " "  ###  " "## # ##" "#######" "## # ##" "   #   " "  ###  ",  // clubs
+    "   #   " "  ###  " " ##### " "#######" " ##### " "  ###  " "   #   ",  // diamonds
+    " ## ## " "#######" "#######" " ##### " "  ###  " "   #   " "       ",  // hearts
+    "   #   " "  ###  " " ##### " "#######" "#######" "   #   " "  ###  ",  // spades
+};
+// clang-format on
+
+}  // namespace
+
+Color CardInk(int suit) { return suit == Hearts || suit == Diamonds ? Rgb(255, 0, 0) : Colors::Black; }
+
+void DrawSuitSign(Image& image, int x, int y, int suit) {
+  if (suit < Clubs || suit > Spades) return;
+  const char* rows = SuitSigns[static_cast<std::size_t>(suit)];
+  for (int r = 0; r < 7; ++r)
+    for (int c = 0; c < 7; ++c)
+      if (rows[r * 7 + c] == '#') PutPixel(image, x + c, y + r, CardInk(suit));
+}
+
+void DrawCard(Image& image, int x, int y, CardCode card, const TextFace& face) {
+  Rect rect{x, y, x + CardSize.width, y + CardSize.height};
+  FillRect(image, rect, Colors::White);
+  FrameRect(image, rect, Colors::Black);
+  int suit = SuitOf(card);
+  face.Draw(image, x + 3, y + 3, SymbolChar(RankOf(card)), CardInk(suit));
+  DrawSuitSign(image, x + 3, y + 16, suit);
+}
+
+void DrawCardBack(Image& image, int x, int y) {
+  Rect rect{x, y, x + CardSize.width, y + CardSize.height};
+  FillRect(image, rect, Rgb(0, 0, 160));
+  FrameRect(image, rect, Colors::White);
+}
+
+}  // namespace scorlet::table

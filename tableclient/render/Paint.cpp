@@ -1,0 +1,40 @@
+#include "tableclient/render/Paint.h"
+
+#include <algorithm>
+
+namespace scorlet::table {
+
+void PutPixel(Image& image, int x, int y, Color color) {
+  if (image.contains(x, y)) image.set(x, y, color);
+}
+
+void FillRect(Image& image, const Rect& rect, Color color) {
+  int left = std::max(rect.left, 0);
+  int right = std::min(rect.right, image.width);
+  int top = std::max(rect.top, 0);
+  int bottom = std::min(rect.bottom, image.height);
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) image.set(x, y, color);
+}
+
+void FrameRect(Image& image, const Rect& rect, Color color) {
+  FillRect(image, {rect.left, rect.top, rect.right, rect.top + 1}, color);
+  FillRect(image, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, color);
+  FillRect(image, {rect.left, rect.top, rect.left + 1, rect.bottom}, color);
+  FillRect(image, {rect.right - 1, rect.top, rect.right, rect.bottom}, color);
+}
+
+void RaisedBox(Image& image, const Rect& rect, Color face) {
+  FillRect(image, rect, face);
+  FillRect(image, {rect.left, rect.top, rect.right, rect.top + 1}, Colors::White);
+  FillRect(image, {rect.left, rect.top, rect.left + 1, rect.bottom}, Colors::White);
+  FillRect(image, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, Rgb(64, 64, 64));
+  FillRect(image, {rect.right - 1, rect.top, rect.right, rect.bottom}, Rgb(64, 64, 64));
+}
+
+void Blit(Image& target, int x, int y, const Image& source) {
+  for (int sy = 0; sy < source.height; ++sy)
+    for (int sx = 0; sx < source.width; ++sx) PutPixel(target, x + sx, y + sy, source.at(sx, sy));
+}
+
+}  // namespace scorlet::table

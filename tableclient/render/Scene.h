@@ -1,0 +1,74 @@
+// What each window of the table shows, as plain values: the views draw a scene and
+// know nothing of the engine, so a test can draw any situation directly.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/Notation.h"
+#include "tableclient/engine/Scoring.h"
+
+namespace scorlet::table {
+
+// One player as seen at the table. Display positions: 0 the user (bottom), 1 left,
+// 2 partner (top), 3 right.
+struct SeatView {
+  std::string name;
+  int rating = 0;
+  std::string bid;     // "" until the player has bid
+  int tricks = 0;
+  bool tricksShown = false;  // from the first card of the deal on
+};
+
+enum class TablePrompt { None, ClickToStart, WaitingForOpponent, DealOver };
+
+// The words of one game language (index 1..10 as the companion numbers them).
+struct TableWords {
+  std::string bidLabel = "Bid:";
+  std::string tricksLabel = "Tricks:";
+  std::array<std::string, 5> buttons{"Last Trick", "Last Hand", "Score", "Double Nil Passing",
+                                     "Suicide"};
+  std::string clickToStart = "Click here to start";
+  std::string waitingForOpponent = "Waiting for opponent";
+  std::string ok = "OK";
+  std::string newRating = "newrating:";
+};
+
+struct TableScene {
+  std::array<SeatView, 4> seats;    // by display position
+  std::array<CardCode, 4> onTable{};  // by display position, 0 for none
+  std::vector<CardCode> userHand;     // ascending
+  bool userHandShown = true;          // false while a Double Nil may still be bid blind
+  bool userTurn = false;              // the black band of the turn strip
+  bool bidPanel = false;              // the user's bidding buttons
+  bool doubleNilOffered = false;
+  bool doubleNilPassTable = false;
+  bool suicideTable = false;
+  TablePrompt prompt = TablePrompt::None;
+  std::vector<int> newRatings;        // after a game, by display position; empty otherwise
+  TableWords words;
+};
+
+struct LastTrickScene {
+  std::array<CardCode, 4> cards{};  // by display position, 0 for none
+  std::array<std::string, 4> names;
+};
+
+struct LastHandScene {
+  std::array<std::string, 4> names;  // by seat
+  // [seat][trick]: card text with "[" "]" around the card that led its trick.
+  std::array<std::array<std::string, TrickCount>, 4> cells;
+};
+
+struct ScoreScene {
+  std::array<std::string, 2> sideNames;  // "ann/cy", "bob/dee"
+  std::vector<ScoreLine> rows;           // one per deal of the game
+};
+
+struct LobbyScene {
+  std::string userName;
+  std::vector<std::string> tables;  // one line per table
+};
+
+}  // namespace scorlet::table

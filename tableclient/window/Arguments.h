@@ -1,0 +1,31 @@
+// The command line of SpadesTable: how a test or the demo sets the table up.
+//
+//   --seed N          deal with this seed (default 1)
+//   --deals N         stop after N deals (default: play on)
+//   --close-when-done close the windows, and end, after those deals
+//   --user            a person plays the user's seat (default: a bot plays it too)
+//   --seat N|E|S|W    the user's seat (default S)
+//   --names a,b,c,d   the four players' names, North first
+//   --table T         table number in the title (default 1234)
+//   --host H          host in the title (default: North's name)
+//   --language L      site language row 1..10 (default 1)
+//   --score-title T   title of the score window instead of the language's own
+//   --truth DIR       write the truth of every deal into DIR
+//   --dnil-pass       a double-nil-pass table
+//   --suicide         a suicide table
+//   --at X,Y          top-left corner of the table window
+//   --speed MS        delay between two moves in milliseconds (default 400)
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tableclient/window/TableClient.h"
+
+namespace scorlet::table {
+
+// False, with a message in `error`, for an unknown option or a bad value.
+bool ParseTableArguments(const std::vector<std::string>& args, TableClientOptions& options,
+                         std::string& error);
+
+}  // namespace scorlet::table

@@ -1,0 +1,183 @@
+#include "tableclient/window/TableClient.h"
+
+#include "tableclient/engine/Bots.h"
+#include "tableclient/engine/Truth.h"
+#include "tableclient/window/Languages.h"
+
+namespace scorlet::table {
+
+namespace {
+
+constexpr int RatingStep = 16;
+
+Bid BidOfButton(int k) {
+  if (k == BidButtonCount - 1) return Bid::DoubleNil();
+  return Bid::Number(k);  // 0 is Nil
+}
+
+}  // namespace
+
+TableClient::TableClient(Desktop& desktop, Forms& forms, TableClientOptions options)
+    : m_desktop(desktop),
+      m_forms(forms),
+      m_options(std::move(options)),
+      m_game(m_options.game),
+      m_ratings(m_options.ratings) {
+  m_options.userSeat &= 3;
+  if (m_options.host.empty()) m_options.host = m_options.game.names[0];
+}
+
+TableClient::~TableClient() {
+  onUserTurn = nullptr;
+  Close();
+}
+
+bool TableClient::Open() {
+  if (m_table) return true;
+  if (m_options.openLobby) OpenLobby();
+  if (!OpenTableWindow()) return false;
+  ScheduleIn(m_options.startDelayMs);
+  return true;
+}
+
+// Compared as a signed difference, so the wrap of the tick count neither stalls play
+// nor makes every wait due at once.
+bool TableClient::TimeReached(std::uint32_t due) const {
+  return static_cast<std::int32_t>(m_desktop.tickCount() - due) >= 0;
+}
+
+bool TableClient::Due() const { return TimeReached(m_due); }
+
+void TableClient::ScheduleIn(int ms) { m_due = m_desktop.tickCount() + static_cast<std::uint32_t>(ms); }
+
+int TableClient::CompletedTricks() const {
+  switch (m_game.phase()) {
+    case Phase::Playing: return m_game.deal().trickIndex;
+    case Phase::DealOver:
+    case Phase::GameOver: return TrickCount;
+    case Phase::Bidding: break;
+  }
+  return 0;
+}
+
+void TableClient::Step() {
+  if (!m_table) return;
+  OpenDueSubWindows();
+  DrawDuePaints();
+  if (!m_table || !Due()) return;
+  if (!m_started) {
+    m_started = true;
+    PaintTable();
+  }
+  if (m_finished) {
+    if (m_options.closeWhenDone) Close();
+    return;
+  }
+  if (m_trickShown) {
+    m_trickShown = false;
+    PaintTable();
+  }
+  if (m_game.phase() == Phase::DealOver || m_game.phase() == Phase::GameOver) {
+    m_showNewRatings = false;
+    m_game.NextDeal();
+    m_tricksSeen = 0;
+    PaintAll();
+    ScheduleIn(m_options.actionDelayMs);
+    return;
+  }
+  if (m_game.SeatToAct() == m_options.userSeat && !m_options.userIsBot) {
+    if (m_userPrompted) return;
+    m_userPrompted = true;
+    PaintTable();
+    if (onUserTurn) onUserTurn(*this);
+    return;
+  }
+  BotAct(m_game);
+  AfterMove();
+}
+
+void TableClient::AfterMove() {
+  m_userPrompted = false;
+  int done = CompletedTricks();
+  bool trickDone = done > m_tricksSeen;
+  m_tricksSeen = done;
+  if (trickDone) {
+    m_trickShown = true;
+    PaintSubWindow(LastTrickKind);
+  }
+  if (m_game.dealsFinished() > dealsPlayed()) {
+    RecordDeal();
+    PaintTable();
+    ScheduleIn(m_options.dealPauseMs);
+    return;
+  }
+  PaintTable();
+  ScheduleIn(trickDone ? m_options.trickPauseMs : m_options.actionDelayMs);
+}
+
+void TableClient::RecordDeal() {
+  m_truths.push_back(m_game.lastTruth());
+  if (!m_options.truthFolder.empty())
+    WriteTruthFile(m_truths.back(), m_options.truthFolder, dealsPlayed());
+  if (m_game.phase() == Phase::GameOver) UpdateRatings();
+  PaintSubWindow(LastHandKind);
+  PaintSubWindow(ScoreKind);
+  if (m_options.maxDeals > 0 && dealsPlayed() >= m_options.maxDeals) m_finished = true;
+}
+
+void TableClient::UpdateRatings() {
+  int winner = LeadingSide(m_game.score());
+  for (int seat = 0; seat < 4; ++seat) {
+    int& rating = m_ratings[static_cast<std::size_t>(seat)];
+    rating += TeamOf(seat) == winner ? RatingStep : -RatingStep;
+  }
+  m_newRatings = m_ratings;
+  m_showNewRatings = true;
+}
+
+bool TableClient::waitingForUser() const {
+  return m_table && !m_finished && !m_options.userIsBot && m_game.SeatToAct() == m_options.userSeat;
+}
+
+bool TableClient::SubmitBid(const Bid& bid) {
+  if (!waitingForUser() || !m_game.MakeBid(m_options.userSeat, bid)) return false;
+  m_trickShown = false;
+  AfterMove();
+  return true;
+}
+
+bool TableClient::SubmitPlay(CardCode card) {
+  if (!waitingForUser() || !m_game.PlayCard(m_options.userSeat, card)) return false;
+  m_trickShown = false;
+  AfterMove();
+  return true;
+}
+
+void TableClient::RevealUserCards() {
+  m_game.RevealCards(m_options.userSeat);
+  PaintTable();
+}
+
+void TableClient::ClickTable(Point client) {
+  for (int k = 0; k < 3; ++k)
+    if (m_layout.buttons[static_cast<std::size_t>(k)].contains(client)) return PressButton(k + 1);
+  if (!waitingForUser()) return;
+  if (m_game.phase() == Phase::Bidding) {
+    for (int k = 0; k < BidButtonCount; ++k)
+      if (m_layout.BidButton(k).contains(client)) {
+        SubmitBid(BidOfButton(k));
+        return;
+      }
+  }
+  const Hand& hand = m_game.deal().hands[static_cast<std::size_t>(m_options.userSeat)];
+  for (int i = static_cast<int>(hand.size()) - 1; i >= 0; --i) {
+    if (!m_layout.HandCard(i).contains(client)) continue;
+    if (m_game.phase() == Phase::Bidding)
+      RevealUserCards();
+    else
+      SubmitPlay(hand[static_cast<std::size_t>(i)]);
+    return;
+  }
+}
+
+}  // namespace scorlet::table

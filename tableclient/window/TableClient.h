@@ -1,0 +1,171 @@
+// The substitute game client on a desktop: a lobby window, the table window with its
+// buttons, and the Last Trick, Last Hand and Score windows that those buttons open. It
+// plays the game on its own timer through the Desktop and Forms interfaces, so the same
+// code runs in-process on the virtual desktop and as SpadesTable.exe on Windows.
+//
+//     auto program = desktop.startProgram("SpadesTable", folder);   // virtual desktop
+//     TableClientOptions options;
+//     options.maxDeals = 3;
+//     options.truthFolder = folder + "/Truth";
+//     TableClient table(*program, *program, options);
+//     table.Open();
+//     desktop.runUntil([&] { return table.finished(); }, 10 * 60 * 1000);
+//     table.truths();   // what was played, one hand record per deal
+//
+// The client holds the forms it made: destroy it before the program (Forms) it runs in.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "platform/Forms.h"
+#include "tableclient/engine/Game.h"
+#include "tableclient/render/Layout.h"
+#include "tableclient/window/Scenes.h"
+
+namespace scorlet::table {
+
+struct TableClientOptions {
+  GameSetup game;
+  int userSeat = 2;        // South, drawn at the bottom
+  bool userIsBot = true;   // unattended: a bot plays the user's seat too
+  std::string tableNumber = "1234";
+  std::string host;        // "" for the name of the player in seat 0
+  int language = 1;        // the site's language row
+  std::string scoreTitle;  // overrides the score window's title when not empty
+  std::filesystem::path truthFolder;  // where truth files go; empty for none
+  int maxDeals = 0;        // stop after this many deals; 0 plays on
+  bool closeWhenDone = false;  // close every window after maxDeals
+  bool quitOnClose = false;    // end the program's event loop when the table closes
+  bool openLobby = true;
+  Rect tableRect{40, 20, 40 + 640, 20 + 720};  // whole window, frame included
+  // Where the windows of kinds 1..3 open (top-left corner of the whole window).
+  std::array<Point, 3> subWindowAt{{{700, 20}, {700, 230}, {700, 350}}};
+  std::array<int, 4> ratings{1612, 1544, 1580, 1497};  // by seat
+  int startDelayMs = 500;
+  int actionDelayMs = 400;  // between two bids or cards
+  int trickPauseMs = 800;   // a completed trick stays on the table this long
+  int dealPauseMs = 2000;   // between deals
+};
+
+class TableClient {
+ public:
+  TableClient(Desktop& desktop, Forms& forms, TableClientOptions options);
+  ~TableClient();
+  TableClient(const TableClient&) = delete;
+  TableClient& operator=(const TableClient&) = delete;
+
+  // Shows the lobby and the table and starts play; false when a window could not be made.
+  bool Open();
+  // Closes every window; play stops.
+  void Close();
+  bool isOpen() const { return m_table != nullptr; }
+  // maxDeals deals have been played.
+  bool finished() const { return m_finished; }
+
+  const SpadesGame& game() const { return m_game; }
+  const TableClientOptions& options() const { return m_options; }
+  // The truth of every finished deal, in order.
+  const std::vector<HandRecord>& truths() const { return m_truths; }
+  int dealsPlayed() const { return static_cast<int>(m_truths.size()); }
+
+  WindowHandle tableWindow() const;
+  WindowHandle lobbyWindow() const;
+  // Window of kind 1..3 (Last Trick, Last Hand, Score), 0 while it is not open.
+  WindowHandle subWindow(int kind) const;
+  const TableLayout& layout() const { return m_layout; }
+  // Client rectangle of the table's button that opens kind 1..3.
+  Rect ButtonRect(int kind) const;
+
+  // A left click on the table's client area, as the mouse delivers it.
+  void ClickTable(Point client);
+  // The table's button of kind 1..3 was pressed: opens that window or brings it back.
+  void PressButton(int kind);
+
+  // The user's seat when a person (or a test) plays it: onUserTurn is called once each
+  // time the seat must bid or play; SubmitBid and SubmitPlay act for it (false when it
+  // is not the seat's turn or the move is illegal).
+  std::function<void(TableClient&)> onUserTurn;
+  bool waitingForUser() const;
+  bool SubmitBid(const Bid& bid);
+  bool SubmitPlay(CardCode card);
+  void RevealUserCards();
+
+  // Faults a test can inject.
+  void CloseSubWindow(int kind);
+  // The next opening of that kind appears `ms` after its button is pressed.
+  void DelaySubWindow(int kind, int ms);
+  // While on, presses of that kind's button open nothing.
+  void SuppressSubWindow(int kind, bool on);
+  // Kind 0 the table, 1..3 the sub-windows, LobbyKind the lobby.
+  static constexpr int LobbyKind = 4;
+  void MoveWindowTo(int kind, Point topLeft);
+  void MoveWindowOffScreen(int kind);
+  // The table window goes away in the middle of play (the lobby stays).
+  void CloseTableMidDeal();
+  // Every window shows a change only `ms` after it happened (0: at once).
+  void SetRepaintDelay(int ms) { m_repaintDelayMs = ms; }
+
+ private:
+  // Play.
+  void Step();
+  bool Due() const;
+  bool TimeReached(std::uint32_t due) const;
+  void ScheduleIn(int ms);
+  void AfterMove();
+  void RecordDeal();
+  void UpdateRatings();
+  int CompletedTricks() const;
+
+  // Windows (TableWindows.cpp).
+  bool OpenTableWindow();
+  void OpenLobby();
+  void OpenSubWindow(int kind);
+  void OpenDueSubWindows();
+  Form*& SubForm(int kind);
+  // Paint* ask for a repaint (at once, or after the repaint delay); Draw* do it.
+  void PaintTable();
+  void PaintSubWindow(int kind);
+  void PaintAll();
+  void RequestPaint(int kind);
+  void DrawDuePaints();
+  void DrawWindow(int kind);
+  void DrawTable();
+  void DrawSubWindow(int kind);
+  void CloseTableWindows();
+  ViewContext Context() const;
+  Form* FormOfKind(int kind) const;
+
+  Desktop& m_desktop;
+  Forms& m_forms;
+  TableClientOptions m_options;
+  SpadesGame m_game;
+  TableLayout m_layout;
+  Form* m_lobby = nullptr;
+  Form* m_table = nullptr;
+  std::array<Form*, 3> m_subs{};
+  std::array<int, 3> m_delayMs{};
+  std::array<bool, 3> m_suppressed{};
+  std::array<bool, 3> m_openPending{};
+  std::array<std::uint32_t, 3> m_openDue{};
+  int m_repaintDelayMs = 0;
+  std::array<bool, 4> m_paintPending{};  // by window kind
+  std::array<std::uint32_t, 4> m_paintDue{};
+  std::vector<HandRecord> m_truths;
+  std::array<int, 4> m_ratings{};
+  std::array<int, 4> m_newRatings{};
+  bool m_showNewRatings = false;
+  std::uint32_t m_due = 0;
+  int m_tricksSeen = 0;
+  bool m_trickShown = false;
+  bool m_started = false;
+  bool m_userPrompted = false;
+  bool m_finished = false;
+  bool m_closing = false;
+};
+
+}  // namespace scorlet::table

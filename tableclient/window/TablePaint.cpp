@@ -1,0 +1,65 @@
+// Painting the table's windows: at once, or late when a slow repaint is asked for.
+#include "tableclient/render/SubViews.h"
+#include "tableclient/render/TableView.h"
+#include "tableclient/window/Languages.h"
+#include "tableclient/window/TableClient.h"
+#include "tableclient/window/WindowHelpers.h"
+
+namespace scorlet::table {
+
+void TableClient::PaintTable() { RequestPaint(TableKind); }
+
+void TableClient::PaintSubWindow(int kind) {
+  if (IsSubKind(kind)) RequestPaint(kind);
+}
+
+void TableClient::RequestPaint(int kind) {
+  std::size_t i = static_cast<std::size_t>(kind);
+  if (m_repaintDelayMs <= 0) return DrawWindow(kind);
+  if (m_paintPending[i]) return;
+  m_paintPending[i] = true;
+  m_paintDue[i] = m_desktop.tickCount() + static_cast<std::uint32_t>(m_repaintDelayMs);
+}
+
+void TableClient::DrawDuePaints() {
+  for (int kind = TableKind; kind <= ScoreKind; ++kind) {
+    std::size_t i = static_cast<std::size_t>(kind);
+    if (!m_paintPending[i] || !TimeReached(m_paintDue[i])) continue;
+    m_paintPending[i] = false;
+    DrawWindow(kind);
+  }
+}
+
+void TableClient::DrawWindow(int kind) {
+  if (kind == TableKind)
+    DrawTable();
+  else
+    DrawSubWindow(kind);
+}
+
+// The table keeps whatever size the user or the companion gave it; the layout follows.
+void TableClient::DrawTable() {
+  if (!m_table) return;
+  m_layout = TableLayout::ForClient(m_table->clientSize());
+  const Trick* shown = m_trickShown ? m_game.LastTrick() : nullptr;
+  Image image = RenderTable(BuildTableScene(m_game, Context(), shown), m_layout);
+  m_table->canvas().drawImage({0, 0}, image);
+}
+
+void TableClient::DrawSubWindow(int kind) {
+  Form* form = IsSubKind(kind) ? SubForm(kind) : nullptr;
+  if (!form) return;
+  if (kind == LastTrickKind) ShowImage(*form, RenderLastTrick(BuildLastTrickScene(m_game, Context())));
+  if (kind == LastHandKind) {
+    HandRecord none;
+    ShowImage(*form, RenderLastHand(BuildLastHandScene(m_truths.empty() ? none : m_truths.back())));
+  }
+  if (kind == ScoreKind) ShowImage(*form, RenderScore(BuildScoreScene(m_game)));
+}
+
+void TableClient::PaintAll() {
+  PaintTable();
+  for (int kind = LastTrickKind; kind <= ScoreKind; ++kind) PaintSubWindow(kind);
+}
+
+}  // namespace scorlet::table

@@ -1,0 +1,220 @@
+// The substitute table on the virtual desktop: its windows, their titles, the buttons
+// that open the small windows, whole unattended deals, the user's seat and the faults.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/virtual/VirtualProgram.h"
+#include "tableclient/engine/Bots.h"
+#include "tableclient/engine/Truth.h"
+#include "tableclient/window/Languages.h"
+#include "tableclient/window/TableClient.h"
+
+namespace scorlet::table {
+namespace {
+
+std::filesystem::path RunFolder(const char* name) {
+  const char* dir = std::getenv("SCORLET_TEST_DIR");
+  std::filesystem::path folder = std::filesystem::path(dir ? dir : ".") / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+// A quick table: short pauses so that deals take little virtual time.
+TableClientOptions QuickOptions() {
+  TableClientOptions options;
+  options.game.names = {"ann", "bob", "cy", "dee"};
+  options.game.seed = 17;
+  options.startDelayMs = 100;
+  options.actionDelayMs = 50;
+  options.trickPauseMs = 100;
+  options.dealPauseMs = 300;
+  return options;
+}
+
+class TableOnDesktop : public ::testing::Test {
+ protected:
+  void Start(TableClientOptions options) {
+    program = desktop.startProgram("SpadesTable", RunFolder("table").string());
+    table = std::make_unique<TableClient>(*program, *program, std::move(options));
+    ASSERT_TRUE(table->Open());
+  }
+  void TearDown() override {
+    table.reset();
+    program.reset();
+  }
+
+  // Titles of the visible captioned windows, in the order of the window walk.
+  std::vector<std::string> Titles() {
+    std::vector<std::string> titles;
+    for (WindowHandle w = program->firstWindow(); w != 0; w = program->nextWindow(w))
+      if ((program->windowStyle(w) & WindowStyle::Visible) != 0) titles.push_back(program->windowTitle(w));
+    return titles;
+  }
+  bool HasTitle(const std::string& title) {
+    auto titles = Titles();
+    return std::find(titles.begin(), titles.end(), title) != titles.end();
+  }
+  // A real mouse click, through the desktop's cursor, on a point of the table's client area.
+  void ClickOnTable(Point client) {
+    Point origin;
+    ASSERT_TRUE(program->clientOrigin(table->tableWindow(), origin));
+    program->setCursorPos({origin.x + client.x, origin.y + client.y});
+    program->leftClick();
+    desktop.runFor(200);
+  }
+  Point Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+  VirtualDesktop desktop;
+  std::unique_ptr<VirtualProgram> program;
+  std::unique_ptr<TableClient> table;
+};
+
+TEST_F(TableOnDesktop, LobbyAndTableCarryTheGameTitles) {
+  TableClientOptions options = QuickOptions();
+  options.tableNumber = "4711";
+  options.host = "zed";
+  Start(options);
+  EXPECT_TRUE(HasTitle("Yahoo! Spades"));
+  EXPECT_TRUE(HasTitle("Game: Spades - Table: 4711 - Host: zed"));
+  EXPECT_EQ(program->windowTitle(table->tableWindow()), "Game: Spades - Table: 4711 - Host: zed");
+  EXPECT_EQ(table->subWindow(LastTrickKind), 0u);
+  EXPECT_FALSE(HasTitle("Last Trick"));
+}
+
+TEST_F(TableOnDesktop, ButtonClicksOpenTheSmallWindowsOnce) {
+  Start(QuickOptions());
+  const char* titles[] = {"", "Last Trick", "Last Hand", "Spades Score"};
+  for (int kind = LastTrickKind; kind <= ScoreKind; ++kind) {
+    ClickOnTable(Centre(table->ButtonRect(kind)));
+    ASSERT_NE(table->subWindow(kind), 0u) << kind;
+    EXPECT_EQ(program->windowTitle(table->subWindow(kind)), titles[kind]);
+  }
+  WindowHandle score = table->subWindow(ScoreKind);
+  ClickOnTable(Centre(table->ButtonRect(ScoreKind)));
+  EXPECT_EQ(table->subWindow(ScoreKind), score);
+  auto all = Titles();
+  EXPECT_EQ(std::count(all.begin(), all.end(), "Spades Score"), 1);
+}
+
+TEST_F(TableOnDesktop, OtherLanguagesTitleEveryWindowInTheirOwnWords) {
+  TableClientOptions options = QuickOptions();
+  options.language = 6;
+  options.scoreTitle = "Puntuacion de picas";  // the Spanish variant's score title
+  Start(options);
+  for (int kind = LastTrickKind; kind <= ScoreKind; ++kind) table->PressButton(kind);
+  EXPECT_TRUE(HasTitle("Partida: Spades - Table: 1234 - Host: ann"));
+  EXPECT_TRUE(HasTitle("Ultima baza"));
+  EXPECT_TRUE(HasTitle("Ultima mano"));
+  EXPECT_TRUE(HasTitle("Puntuacion de picas"));
+}
+
+TEST_F(TableOnDesktop, UnattendedDealsWriteTheirTruthAndFillTheWindows) {
+  TableClientOptions options = QuickOptions();
+  options.maxDeals = 3;
+  options.truthFolder = RunFolder("truth");
+  Start(options);
+  for (int kind = LastTrickKind; kind <= ScoreKind; ++kind) table->PressButton(kind);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 30 * 60 * 1000));
+  ASSERT_EQ(table->dealsPlayed(), 3);
+  for (int n = 1; n <= 3; ++n) {
+    HandRecord back;
+    ASSERT_TRUE(ReadTruthFile(back, options.truthFolder, n));
+    EXPECT_EQ(back.PlayTexts, table->truths()[static_cast<std::size_t>(n - 1)].PlayTexts);
+    EXPECT_EQ(back.ScoreRowCount, n);
+  }
+  // The score window grew by a row per deal and the last-trick window shows four cards.
+  Rect client;
+  ASSERT_TRUE(program->clientRect(table->subWindow(ScoreKind), client));
+  EXPECT_GT(client.height(), 0);
+  EXPECT_TRUE(table->isOpen());  // the windows stay for the companion to read
+}
+
+TEST_F(TableOnDesktop, SameSeedPlaysTheSameDealsOnTheDesktop) {
+  TableClientOptions options = QuickOptions();
+  options.maxDeals = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 30 * 60 * 1000));
+  std::vector<HandRecord> first = table->truths();
+  SpadesGame replay(options.game);
+  EXPECT_EQ(first[0].PlayTexts, [&] {
+    while (BotAct(replay)) {
+    }
+    return replay.lastTruth().PlayTexts;
+  }());
+}
+
+TEST_F(TableOnDesktop, ClosesWhenDoneIfAsked) {
+  TableClientOptions options = QuickOptions();
+  options.maxDeals = 1;
+  options.closeWhenDone = true;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return !table->isOpen(); }, 30 * 60 * 1000));
+  EXPECT_TRUE(Titles().empty());
+}
+
+TEST_F(TableOnDesktop, TheUserBidsAndPlaysThroughTheTable) {
+  TableClientOptions options = QuickOptions();
+  options.userIsBot = false;
+  options.maxDeals = 1;
+  int turns = 0;
+  Start(options);
+  table->onUserTurn = [&](TableClient&) { ++turns; };
+  ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
+  EXPECT_EQ(table->game().phase(), Phase::Bidding);
+  ClickOnTable(Centre(table->layout().BidButton(4)));  // the "4" of the bid panel
+  EXPECT_EQ(table->game().deal().bids[2], Bid::Number(4));
+  // From here a test plays the seat through the hook.
+  table->onUserTurn = [&](TableClient& t) {
+    ++turns;
+    t.SubmitPlay(t.game().LegalPlaysFor(t.options().userSeat).front());
+  };
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 30 * 60 * 1000));
+  EXPECT_EQ(turns, 1 + 13);
+  EXPECT_EQ(table->truths()[0].Bids[2], "4");
+}
+
+TEST_F(TableOnDesktop, FaultsLateMissingClosedAndMovedWindows) {
+  Start(QuickOptions());
+  table->DelaySubWindow(LastHandKind, 2000);
+  table->PressButton(LastHandKind);
+  desktop.runFor(500);
+  EXPECT_EQ(table->subWindow(LastHandKind), 0u);
+  desktop.runFor(2000);
+  EXPECT_NE(table->subWindow(LastHandKind), 0u);
+
+  table->SuppressSubWindow(ScoreKind, true);
+  table->PressButton(ScoreKind);
+  desktop.runFor(500);
+  EXPECT_EQ(table->subWindow(ScoreKind), 0u);
+
+  table->PressButton(LastTrickKind);
+  table->CloseSubWindow(LastTrickKind);
+  EXPECT_FALSE(HasTitle("Last Trick"));
+
+  table->MoveWindowOffScreen(TableKind);
+  Rect rect;
+  ASSERT_TRUE(program->windowRect(table->tableWindow(), rect));
+  EXPECT_LT(rect.right, 0);
+
+  table->CloseTableMidDeal();
+  desktop.runFor(200);
+  EXPECT_FALSE(table->isOpen());
+  EXPECT_EQ(table->subWindow(LastHandKind), 0u);
+  EXPECT_EQ(Titles(), std::vector<std::string>{"Yahoo! Spades"});
+}
+
+TEST_F(TableOnDesktop, SlowRepaintShowsEveryChangeLate) {
+  Start(QuickOptions());
+  table->SetRepaintDelay(1000);
+  Image waiting = program->formImage("frmTable");
+  ASSERT_TRUE(desktop.runUntil([&] { return table->game().deal().bidsMade >= 1; }, 60 * 1000));
+  EXPECT_EQ(program->formImage("frmTable").pixels, waiting.pixels);
+  desktop.runFor(1100);
+  EXPECT_NE(program->formImage("frmTable").pixels, waiting.pixels);
+}
+
+}  // namespace
+}  // namespace scorlet::table
