@@ -1,0 +1,110 @@
+// The summary utility over a Work folder of 2,000 work files (games of 15 deals, 100 files a
+// day): the whole batch, with and without text twins, beside the cost of only reading the
+// files, so the ratio shows what writing the pages adds.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "common/WorkFiles.h"
+#include "summary/BatchDriver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace scorlet;
+using namespace scorlet::summary;
+
+constexpr int kFiles = 2000;
+constexpr int kDealsPerGame = 15;
+constexpr int kFilesPerDay = 100;
+
+HandRecord MakeDeal(std::mt19937& random, int dealInGame) {
+  HandRecord record{};
+  record.PlayerNames = {"north_player", "east_player", "south_player", "west_player"};
+  std::vector<int> deck;
+  for (int suit = 0; suit < 4; ++suit) {
+    for (int rank = 2; rank <= 14; ++rank) deck.push_back(suit * 100 + rank);
+  }
+  std::shuffle(deck.begin(), deck.end(), random);
+  for (int seat = 0; seat < 4; ++seat) {
+    record.Bids[seat] = seat == 3 && dealInGame % 5 == 0 ? "N" : std::to_string(2 + seat % 3);
+    for (int trick = 0; trick < TrickCount; ++trick) {
+      record.PlayTexts[trick][seat] = CardTextOf(deck[trick * 4 + seat]);
+    }
+  }
+  for (int trick = 0; trick < TrickCount; ++trick) record.LeadMarks[trick][trick % 4] = LeadLed;
+  record.ScoreRowCount = dealInGame + 1;
+  for (int row = 1; row <= record.ScoreRowCount; ++row) {
+    record.ScoreRows[row] = {row * 34 - (row % 4 == 0 ? 100 : 0), row % 10, row * 29 - 40, (row * 3) % 10};
+  }
+  return record;
+}
+
+const fs::path& WorkFolder() {
+  static const fs::path folder = [] {
+    const fs::path work = fs::current_path() / "bench_summary_data" / "Work";
+    fs::remove_all(work.parent_path());
+    fs::create_directories(work);
+    std::mt19937 random(2009);
+    for (int i = 0; i < kFiles; ++i) {
+      char stem[16];
+      std::snprintf(stem, sizeof stem, "%02d_%02d_%03d", 3, 1 + i / kFilesPerDay, 1 + i % kFilesPerDay);
+      WriteRecordFile(MakeDeal(random, (i % kFilesPerDay) % kDealsPerGame), work, stem,
+                      CodePage::Western);
+    }
+    return work;
+  }();
+  return folder;
+}
+
+class NullLog final : public LogSink {
+ public:
+  void PrintLine(std::string_view) override {}
+};
+
+void RunBatchOnce(benchmark::State& state, bool text) {
+  const fs::path out = WorkFolder().parent_path() / "GameRec";
+  PageOptions options;
+  options.textOutput = text;
+  int pages = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(out);
+    fs::create_directories(out);
+    state.ResumeTiming();
+    NullLog log;
+    const BatchContext context{WorkFolder(), out, options, CodePage::Western, "2009/03/14 21:05:09"};
+    BatchDriver driver(context, log);
+    const BatchResult result = driver.RunBatch();
+    pages = static_cast<int>(result.pages.size());
+    if (result.dealsWritten != kFiles) state.SkipWithError("a deal was lost");
+  }
+  state.counters["pages"] = pages;
+  state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_ReadWorkFilesOnly(benchmark::State& state) {
+  for (auto _ : state) {
+    int read = 0;
+    for (const std::string& stem : ScanWorkFolder(WorkFolder()).recordStems) {
+      HandRecord record{};
+      if (ReadRecordFile(record, WorkFolder(), stem, CodePage::Western) == RecordFileStatus::Done) {
+        DeriveRecord(record, OrderAscending);
+        ++read;
+      }
+    }
+    benchmark::DoNotOptimize(read);
+  }
+  state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_RunBatchHtml(benchmark::State& state) { RunBatchOnce(state, false); }
+void BM_RunBatchHtmlAndText(benchmark::State& state) { RunBatchOnce(state, true); }
+
+BENCHMARK(BM_ReadWorkFilesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunBatchHtml)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunBatchHtmlAndText)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,190 @@
+#include "summary/BatchDriver.h"
+
+#include <chrono>
+#include <ctime>
+#include <set>
+#include <system_error>
+
+#include "common/TextUtil.h"
+#include "summary/DealView.h"
+#include "summary/SummaryTexts.h"
+
+namespace scorlet::summary {
+
+namespace {
+
+constexpr int kMaxSuffix = 1000;
+
+std::tm LocalTime(std::time_t time) {
+  std::tm parts{};
+#ifdef _WIN32
+  localtime_s(&parts, &time);
+#else
+  localtime_r(&time, &parts);
+#endif
+  return parts;
+}
+
+int YearOfLastChange(const std::filesystem::path& file) {
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(file, error);
+  std::time_t time = std::time(nullptr);
+  if (!error) {
+    const auto system = std::chrono::file_clock::to_sys(written);
+    time = std::chrono::system_clock::to_time_t(system);
+  }
+  return LocalTime(time).tm_year + 1900;
+}
+
+// Lower-case names of the files in the folder.
+std::set<std::string> FolderNames(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    names.insert(LowerText(PathToUtf8(it->path().filename())));
+  }
+  return names;
+}
+
+}  // namespace
+
+std::string PageStemOf(const std::filesystem::path& workFile, std::string_view stem) {
+  return std::to_string(YearOfLastChange(workFile)) + "_" + std::string(stem.substr(0, 5));
+}
+
+std::string DisplayStem(std::string_view pageStem) {
+  std::string display(pageStem);
+  if (display.size() > 4) display[4] = '/';
+  if (display.size() > 7) display[7] = '/';
+  return display;
+}
+
+std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem) {
+  const std::set<std::string> names = FolderNames(folder);
+  const std::string stem = LowerText(pageStem);
+  int last = -1;
+  std::string candidate;
+  for (int k = 0; k <= kMaxSuffix; ++k) {
+    if (k > 0) candidate = std::to_string(k - 1) + "a";
+    if (names.contains(stem + candidate + ".htm") || names.contains(stem + candidate + ".txt")) {
+      last = k;
+    }
+  }
+  return last < 0 ? "" : std::to_string(last) + "A";
+}
+
+std::string CurrentTimestamp() {
+  const std::tm now = LocalTime(std::time(nullptr));
+  char text[32];
+  std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &now);
+  return text;
+}
+
+BatchDriver::BatchDriver(const BatchContext& context, LogSink& log)
+    : context_(context), log_(log) {}
+
+BatchResult BatchDriver::RunBatch(bool forceEmpty) {
+  if (forceEmpty) return RunStems({});
+  return RunStems(ScanWorkFolder(context_.workFolder).recordStems);
+}
+
+BatchResult BatchDriver::RunStems(const std::vector<std::string>& stems) {
+  const bool japanese = context_.options.japanese;
+  result_ = {};
+  page_.reset();
+  previousKey_.clear();
+  newGame_ = false;
+  previousRowCount_ = -1;
+  result_.workFiles = static_cast<int>(stems.size());
+  log_.PrintLine(std::string(Text(Msg::FileCount, japanese)) + std::to_string(result_.workFiles) +
+                 std::string(Text(Msg::FileCountEnd, japanese)));
+  log_.NewLines(1);
+  if (result_.workFiles == 0) {
+    log_.PrintLine(Text(Msg::NoFiles, japanese));
+    log_.PrintLine(Text(Msg::ClickEndTerminate, japanese));
+    return result_;
+  }
+  for (const std::string& stem : stems) ProcessFile(stem);
+  ClosePage();
+  log_.NewLines(2);
+  log_.PrintLine(Text(Msg::FilesMade, japanese));
+  log_.NewLines(2);
+  std::error_code error;
+  const auto full = std::filesystem::absolute(context_.outputFolder, error);
+  log_.PrintPath(PathToUtf8(error ? context_.outputFolder : full));
+  log_.NewLines(2);
+  log_.PrintLine(Text(Msg::ClickEndFinish, japanese));
+  return result_;
+}
+
+void BatchDriver::ProcessFile(const std::string& stem) {
+  HandRecord record{};
+  if (ReadRecordFile(record, context_.workFolder, stem, context_.codePage) !=
+      RecordFileStatus::Done) {
+    result_.unreadable.push_back(RecordFileName(stem));
+    log_.PrintLine(std::string(Text(Msg::CannotRead, context_.options.japanese)) +
+                   RecordFileName(stem));
+    return;
+  }
+  DeriveRecord(record, context_.options.cardOrder);
+  const std::string key = stem.substr(0, 5);
+  // A deal belongs to the open page when it is of the same day, the game went on, and its
+  // score table grew; otherwise it begins a page of its own.
+  const bool samePage = page_ && key == previousKey_ && !newGame_ &&
+                        record.ScoreRowCount > previousRowCount_;
+  if (!samePage) {
+    ClosePage();
+    OpenPage(stem);
+  }
+  page_->AddDeal(record);
+  ++result_.dealsWritten;
+  previousKey_ = key;
+  previousRowCount_ = record.ScoreRowCount;
+  newGame_ = GameOver(record);
+}
+
+void BatchDriver::OpenPage(const std::string& stem) {
+  const std::filesystem::path workFile = context_.workFolder / Utf8Path(RecordFileName(stem));
+  const std::string pageStem = PageStemOf(workFile, stem);
+  const std::string suffix = PageSuffix(context_.outputFolder, pageStem);
+  page_.emplace(context_.options, pageStem + suffix, DisplayStem(pageStem), context_.timestamp);
+  newGame_ = false;
+  previousRowCount_ = -1;
+}
+
+void BatchDriver::ClosePage() {
+  if (!page_) return;
+  const PageWriteResult written = page_->Close(context_.outputFolder);
+  WriteClosingLog(*page_, written);
+  page_.reset();
+}
+
+void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult& written) {
+  const bool japanese = context_.options.japanese;
+  const std::string failed(Text(Msg::PageFailed, japanese));
+  log_.NewLines(1);
+  if (written.html) {
+    result_.pages.push_back(page.htmlFileName());
+    log_.PrintLine("  " + page.htmlFileName() + "  <==  " + std::to_string(page.deals()) +
+                   std::string(Text(Msg::Deals, japanese)));
+  } else {
+    result_.failed.push_back(page.htmlFileName());
+    log_.PrintLine(failed + page.htmlFileName());
+  }
+  if (context_.options.textOutput) {
+    log_.NewLines(1);
+    if (written.text) {
+      log_.PrintLine("  " + page.textFileName());
+    } else {
+      result_.failed.push_back(page.textFileName());
+      log_.PrintLine(failed + page.textFileName());
+    }
+  }
+  if ((written.html || written.text) && !written.scoreTable) {
+    log_.PrintLine(failed + page.htmlFileName() + " (" +
+                   std::string(Text(Msg::ScoreCaption, japanese)) + ")");
+  }
+}
+
+}  // namespace scorlet::summary

@@ -1,0 +1,66 @@
+// The batch of the summary utility: every work file of the Work folder, in the order of
+// the folder scan, goes onto a page of its day and game.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/CodePage.h"
+#include "summary/LogSink.h"
+#include "summary/PageOptions.h"
+#include "summary/SummaryPage.h"
+
+namespace scorlet::summary {
+
+struct BatchContext {
+  std::filesystem::path workFolder;
+  std::filesystem::path outputFolder;
+  PageOptions options;
+  CodePage codePage = CodePage::Western;  // of the work files
+  std::string timestamp;                  // current date and time, "2009/03/14 21:05:09"
+};
+
+struct BatchResult {
+  int workFiles = 0;
+  int dealsWritten = 0;
+  std::vector<std::string> unreadable;  // work file names
+  std::vector<std::string> pages;       // HTML file names written
+  std::vector<std::string> failed;      // file names that could not be written
+};
+
+// "YYYY_MM_DD" of a work file: the year of its last change and its month and day.
+std::string PageStemOf(const std::filesystem::path& workFile, std::string_view stem);
+// "YYYY/MM/DD".
+std::string DisplayStem(std::string_view pageStem);
+// "" when neither page of the stem exists yet in the folder, else the decimal text of the
+// last k (0 to 1000) for which stem + k + "A" exists, one more, then "A": "", "0A", "1A", ...
+std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem);
+// "YYYY/MM/DD hh:mm:ss" of the local clock.
+std::string CurrentTimestamp();
+
+class BatchDriver {
+ public:
+  BatchDriver(const BatchContext& context, LogSink& log);
+  // Runs the whole batch; a set flag behaves as an empty Work folder.
+  BatchResult RunBatch(bool forceEmpty = false);
+  // The batch over the given work-file stems, in their order.
+  BatchResult RunStems(const std::vector<std::string>& stems);
+
+ private:
+  void ProcessFile(const std::string& stem);
+  void OpenPage(const std::string& stem);
+  void ClosePage();
+  void WriteClosingLog(const SummaryPage& page, const PageWriteResult& written);
+
+  const BatchContext& context_;
+  LogSink& log_;
+  BatchResult result_;
+  std::optional<SummaryPage> page_;
+  std::string previousKey_;
+  bool newGame_ = false;
+  int previousRowCount_ = -1;
+};
+
+}  // namespace scorlet::summary

@@ -1,0 +1,67 @@
+// scorletsut: the summary utility on Linux, with its log on standard output.
+//
+//   scorletsut [--folder DIR]
+//
+// The program folder (holding Work/ and the initialisation file) is DIR, or else the
+// folder of the executable.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "common/CodePage.h"
+#include "summary/HtmlText.h"
+#include "summary/UtilityStart.h"
+
+namespace {
+
+using scorlet::summary::LogSink;
+using scorlet::summary::UtilityShell;
+
+class ConsoleLog final : public LogSink {
+ public:
+  void PrintLine(std::string_view text) override { std::cout << text << '\n'; }
+};
+
+class ConsoleShell final : public UtilityShell {
+ public:
+  explicit ConsoleShell(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  LogSink& log() override { return log_; }
+  std::filesystem::path appFolder() override { return folder_; }
+  bool previousInstance() override { return false; }
+  int ansiCodePage() override { return 1252; }
+  bool fontInstalled(std::string_view) override { return false; }
+
+ private:
+  ConsoleLog log_;
+  std::filesystem::path folder_;
+};
+
+std::filesystem::path ExecutableFolder(const char* argv0) {
+  std::error_code error;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) self = std::filesystem::absolute(argv0, error);
+  return self.parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::filesystem::path folder = ExecutableFolder(argc > 0 ? argv[0] : "scorletsut");
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--folder" && i + 1 < argc) {
+      folder = scorlet::Utf8Path(argv[++i]);
+    } else {
+      std::cerr << "usage: scorletsut [--folder DIR]\n";
+      return 2;
+    }
+  }
+  std::error_code error;
+  const auto absolute = std::filesystem::absolute(folder, error);
+  ConsoleShell shell(error ? folder : absolute);
+  const auto outcome = scorlet::summary::FormLoad(shell);
+  if (outcome.result == scorlet::summary::StartResult::Aborted) return 1;
+  return outcome.batch.failed.empty() && outcome.batch.unreadable.empty() ? 0 : 3;
+}

@@ -1,0 +1,73 @@
+#include "summary/PageOptions.h"
+
+#include "common/TextUtil.h"
+
+namespace scorlet::summary {
+
+namespace {
+
+// The configured sizes are listed spades, hearts, diamonds, clubs.
+constexpr std::array<const char*, 4> kDefaultSizesListed{"95", "90", "120", "90"};
+constexpr std::array<int, 4> kListedSuit{Spades, Hearts, Diamonds, Clubs};
+
+bool IsSafeColour(const std::string& colour) {
+  if (colour.size() < 2 || colour.size() > 32 || colour.front() != '#') return false;
+  for (std::size_t i = 1; i < colour.size(); ++i) {
+    const char c = colour[i];
+    const bool ok = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!ok) return false;
+  }
+  return true;
+}
+
+void TakeColour(const std::string& configured, std::string& colour) {
+  if (IsSafeColour(configured)) colour = configured;
+}
+
+bool IsSafeSize(const std::string& text) {
+  const std::string trimmed = Trim(text);
+  if (trimmed.empty() || trimmed.front() < '0' || trimmed.front() > '9') return false;
+  const int size = LeadingInt(trimmed);
+  return size >= 1 && size <= 999;
+}
+
+}  // namespace
+
+void ApplySummaryDefaults(Settings& settings) {
+  settings.strict = true;
+  settings.scoreTable = true;
+  settings.textOutput = false;
+  settings.cardOrder = SortOrder::Ascending;
+  settings.suitMarksSymbol = false;
+  settings.suitMarksGif = false;
+  for (std::size_t i = 0; i < 4; ++i) settings.suitMarkSizes[i] = kDefaultSizesListed[i];
+  settings.backColor3 = "#FFE8E8";
+  settings.backColor4 = "#D0D0D0";
+  settings.backColor5 = "#E0C0C0";
+}
+
+PageOptions PageOptionsFrom(const Settings& settings, bool japanese) {
+  PageOptions options;
+  options.japanese = japanese;
+  options.strict = settings.strict;
+  options.scoreTable = settings.scoreTable;
+  options.textOutput = settings.textOutput;
+  options.cardOrder =
+      settings.cardOrder == SortOrder::Descending ? OrderDescending : OrderAscending;
+  if (settings.suitMarksSymbol) {
+    options.suitMode = SuitMode::Symbol;
+  } else if (settings.suitMarksGif) {
+    options.suitMode = SuitMode::Images;
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (IsSafeSize(settings.suitMarkSizes[i])) {
+      options.suitSizes[kListedSuit[i]] = LeadingInt(settings.suitMarkSizes[i]);
+    }
+  }
+  TakeColour(settings.backColor3, options.pageBackground);
+  TakeColour(settings.backColor4, options.tableBackground);
+  TakeColour(settings.backColor5, options.playBackground);
+  return options;
+}
+
+}  // namespace scorlet::summary

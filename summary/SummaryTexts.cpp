@@ -1,0 +1,71 @@
+#include "summary/SummaryTexts.h"
+
+#include <array>
+
+namespace scorlet::summary {
+
+namespace {
+
+struct TextPair {
+  Msg id;
+  std::string_view english;
+  std::string_view japanese;
+};
+
+constexpr std::array<TextPair, static_cast<std::size_t>(Msg::Count)> kTexts{{
+    {Msg::OutputFolder, "GameRec", "ゲーム記録"},
+    {Msg::EndCaption, "END", "終了"},
+    {Msg::Preparing, " Now preparing summary files in HTML", " ゲーム記録ファイルを作成します."},
+    {Msg::PreparingText, " / Text", ""},
+    {Msg::PreparingEnd, ".", ""},
+    {Msg::FileCount, " Number of work files (spd) input = ", " 入力された作業ファイル (spd) = "},
+    {Msg::FileCountEnd, "", " 個."},
+    {Msg::NoFiles, " No files in the Work folder.",
+     " Workフォルダの中に作業ファイルはありません."},
+    {Msg::ClickEndTerminate, " Click END button and terminate job.", " 「終了」ボタンを押して下さい."},
+    {Msg::FilesMade, " The above files have been made in the folder",
+     " 上記のファイルは，下記のフォルダに作成されました。"},
+    {Msg::ClickEndFinish, "  Click END button and finish job.", "  「終了」ボタンを押して下さい."},
+    {Msg::Deals, " Deals", " ディール"},
+    {Msg::CannotRead, "  Work file not readable, skipped: ", "  読めない作業ファイルを飛ばしました: "},
+    {Msg::PageFailed, "  Could not write: ", "  書き込めませんでした: "},
+    {Msg::AppPath, "  App.Path = ", "  App.Path = "},
+    {Msg::ClickEndOrEsc, "  Click END (or ESC) button and terminate job.",
+     "  終了 (または) ボタンを押して，終了して下さい。"},
+    {Msg::Waiting, "  Waiting . . . ", "  Waiting . . . "},
+    {Msg::SecondStartBefore, "  You are going to start ", "  "},
+    {Msg::SecondStartAfter, " again.", " を２重に起動しようとしています。"},
+    {Msg::UnzipLine1, "  UnZip the archived file ", "  ZIP の中では実行できません。"},
+    {Msg::UnzipLine2Before, "  ", ""},
+    {Msg::UnzipLine2After, ".", " を ZIP から抜き出して実行して下さい。"},
+    {Msg::IniFile, "  Initialization file", "  初期設定ファイル"},
+    {Msg::IniNotFound, "  is not found.", "  が見つかりません。"},
+    {Msg::IniStandard, "  is running with standard setting.", "  は標準の設定で動作します。"},
+    {Msg::IniUnreadable, "  cannot be read.", "  を読めません。"},
+    {Msg::WorkAbsent, " \"Work\" folder is absent.", "Work フォルダが見つかりません."},
+    {Msg::FileAbsent, " is absent.", " が見つかりません。"},
+    {Msg::IllegalKeyword, "Illegal Keyword!", "不正なキーワードです!"},
+    {Msg::ScoreCaption, "Spade Score", "スペード スコア"},
+    {Msg::TextScoreCaption, "Spade Score", "スペードスコア"},
+    {Msg::BiddingComment, "<!-- Bidding -->", "<!-- ビッド -->"},
+    {Msg::HandComment, "<!-- Hand -->", "<!-- ハンド -->"},
+    {Msg::PlayComment, "<!-- Play -->", "<!-- プレイ経過 -->"},
+}};
+
+constexpr bool InIdOrder() {
+  for (std::size_t i = 0; i < kTexts.size(); ++i) {
+    if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
+  }
+  return true;
+}
+static_assert(InIdOrder(), "the text table follows the order of Msg");
+
+}  // namespace
+
+std::string_view Text(Msg id, bool japanese) {
+  const auto index = static_cast<std::size_t>(id);
+  if (index >= kTexts.size()) return {};
+  return japanese ? kTexts[index].japanese : kTexts[index].english;
+}
+
+}  // namespace scorlet::summary

@@ -1,0 +1,167 @@
+#include "summary/UtilityStart.h"
+
+#include <system_error>
+
+#include "common/Config.h"
+#include "common/TextUtil.h"
+#include "summary/PageOptions.h"
+#include "summary/SuitImages.h"
+#include "summary/SummaryTexts.h"
+
+namespace scorlet::summary {
+
+namespace {
+
+constexpr int kJapaneseCodePage = 932;
+constexpr double kAbortWaitSeconds = 10;
+
+struct StartState {
+  UtilityShell& shell;
+  LogSink& log;
+  std::string appPath;
+  bool japanese = false;
+
+  std::string T(Msg id) const { return std::string(Text(id, japanese)); }
+};
+
+StartOutcome AbortRun(StartState& state) {
+  state.shell.armEscape();
+  state.log.NewLines(1);
+  state.log.PrintLine(state.T(Msg::AppPath) + state.appPath);
+  state.log.NewLines(2);
+  state.log.PrintLine(state.T(Msg::ClickEndOrEsc));
+  state.log.NewLines(2);
+  state.log.PrintLine(state.T(Msg::Waiting));
+  state.shell.waitBeforeEnd(kAbortWaitSeconds);
+  return {StartResult::Aborted, {}};
+}
+
+void ReportSecondInstance(StartState& state) {
+  state.log.NewLines(1);
+  state.log.PrintLine(state.T(Msg::SecondStartBefore) + std::string(kProgramFile) +
+                      state.T(Msg::SecondStartAfter));
+  state.log.NewLines(1);
+}
+
+void ReportArchive(StartState& state) {
+  if (state.japanese) {
+    state.log.PrintLine(state.T(Msg::UnzipLine1));
+  } else {
+    state.log.PrintLine(state.T(Msg::UnzipLine1) + std::string(kArchiveName) + " before starting ");
+  }
+  state.log.NewLines(1);
+  state.log.PrintLine(state.T(Msg::UnzipLine2Before) + std::string(kProgramFile) +
+                      state.T(Msg::UnzipLine2After));
+}
+
+void ReportMissing(StartState& state, const std::string& name, const std::string& path) {
+  state.log.NewLines(1);
+  state.log.PrintLine("  " + name);
+  state.log.NewLines(1);
+  state.log.PrintLine(state.appPath);
+  state.log.NewLines(1);
+  state.log.PrintLine("   " + path);
+  state.log.NewLines(1);
+  state.log.PrintLine(state.T(Msg::FileAbsent));
+  state.log.NewLines(1);
+}
+
+// The notice that the standard settings are in force: no file, or one that cannot be read.
+void AbsentIni(StartState& state, bool unreadable) {
+  const std::string notFound = state.T(unreadable ? Msg::IniUnreadable : Msg::IniNotFound);
+  const std::string file =
+      std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
+      std::string(kConfigFileName);
+  state.log.NewLines(1);
+  state.log.PrintLine(state.T(Msg::IniFile));
+  state.log.NewLines(1);
+  if (state.shell.fitsInLog(state.appPath + file, 0.8)) {
+    state.log.PrintLine("  " + state.appPath + file);
+    state.log.PrintLine(notFound);
+  } else {
+    state.log.PrintLine("  " + state.appPath);
+    state.log.PrintLine("  " + file + notFound);
+  }
+  state.log.NewLines(2);
+  state.log.PrintLine("  " + std::string(kProgramFile) + state.T(Msg::IniStandard));
+  state.log.NewLines(2);
+}
+
+std::string JapaneseFont(UtilityShell& shell) {
+  return std::string(shell.fontInstalled(kJapaneseFont) ? kJapaneseFont : kJapaneseFallbackFont);
+}
+
+// The checks of step 4 and the unknown-key case; false when the run must stop.
+bool PassesChecks(StartState& state, const ConfigResult& config,
+                  const std::filesystem::path& workFolder) {
+  if (state.shell.previousInstance()) {
+    ReportSecondInstance(state);
+    return false;
+  }
+  if (IsForbiddenLocation(state.appPath)) {
+    ReportArchive(state);
+    return false;
+  }
+  std::error_code error;
+  if (!std::filesystem::is_directory(workFolder, error)) {
+    state.log.PrintLine(state.T(Msg::WorkAbsent));
+    state.log.NewLines(1);
+    return false;
+  }
+  if (config.illegal) {
+    state.log.PrintLine("  " + config.key + "=" + config.value + "   " +
+                        state.T(Msg::IllegalKeyword));
+    state.log.NewLines(1);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsForbiddenLocation(std::string_view appPath) {
+  const std::string upper = UpperText(appPath);
+  for (const std::string_view part : {".ZIP", "TMP", "TEMP", "WINDOWS"}) {
+    if (upper.find(part) != std::string::npos) return true;
+  }
+  return false;
+}
+
+StartOutcome FormLoad(UtilityShell& shell) {
+  const std::filesystem::path app = shell.appFolder();
+  StartState state{shell, shell.log(), PathToUtf8(app)};
+  const bool japaneseSystem = shell.ansiCodePage() == kJapaneseCodePage;
+  const CodePage codePage = japaneseSystem ? CodePage::Japanese : CodePage::Western;
+
+  Settings settings = DefaultSettings(false);
+  ApplySummaryDefaults(settings);
+  const ConfigResult config = LoadConfig(codePage, ConfigContext{app, 0}, settings);
+  state.japanese = settings.jpn && japaneseSystem;
+  shell.setLanguage(state.japanese, state.japanese ? JapaneseFont(shell) : "");
+  if (settings.backColor) shell.setBackColor(*settings.backColor);
+
+  if (!PassesChecks(state, config, WorkFolderOf(app))) return AbortRun(state);
+
+  const std::string outputName = state.T(Msg::OutputFolder);
+  const std::filesystem::path output = app / Utf8Path(outputName);
+  std::error_code error;
+  std::filesystem::create_directories(output, error);
+  if (!std::filesystem::is_directory(output, error)) {
+    ReportMissing(state, outputName, PathToUtf8(output));
+    return AbortRun(state);
+  }
+  const PageOptions options = PageOptionsFrom(settings, state.japanese);
+  if (options.suitMode == SuitMode::Images && !WriteSuitImages(output)) {
+    state.log.PrintLine(state.T(Msg::PageFailed) + "C.gif, D.gif, H.gif, S.gif");
+  }
+  if (config.file != ReadStatus::Ok) AbsentIni(state, config.file == ReadStatus::Unreadable);
+
+  state.log.PrintLine(state.T(Msg::Preparing) +
+                      (options.textOutput ? state.T(Msg::PreparingText) : "") +
+                      state.T(Msg::PreparingEnd));
+  const BatchContext context{WorkFolderOf(app), output, options, codePage, CurrentTimestamp()};
+  BatchDriver driver(context, shell.log());
+  return {StartResult::Done, driver.RunBatch()};
+}
+
+}  // namespace scorlet::summary

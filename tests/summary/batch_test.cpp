@@ -1,0 +1,243 @@
+// The batch over a Work folder: which deals go onto which page, the page names, the score
+// table, and what the log says.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "summary/BatchDriver.h"
+#include "summary/HtmlText.h"
+#include "tests/summary/GameCorpus.h"
+
+namespace scorlet::summary {
+namespace {
+
+using testing::CountOf;
+using testing::FreshFolder;
+using testing::GameStyle;
+using testing::PlayGame;
+using testing::ReadAll;
+using testing::WriteGame;
+
+class ListLog final : public LogSink {
+ public:
+  void PrintLine(std::string_view text) override { lines.emplace_back(text); }
+  std::string all() const {
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    return text;
+  }
+  std::vector<std::string> lines;
+};
+
+struct Folders {
+  std::filesystem::path work;
+  std::filesystem::path out;
+};
+
+Folders MakeFolders(const std::string& name) {
+  const auto base = FreshFolder(name);
+  Folders folders{base / "Work", base / "GameRec"};
+  std::filesystem::create_directories(folders.work);
+  std::filesystem::create_directories(folders.out);
+  return folders;
+}
+
+BatchResult RunOver(const Folders& folders, PageOptions options, ListLog& log) {
+  const BatchContext context{folders.work, folders.out, options, CodePage::Western,
+                             "2009/03/14 21:05:09"};
+  BatchDriver driver(context, log);
+  return driver.RunBatch();
+}
+
+std::string Year() {
+  return std::to_string(
+      std::stoi(CurrentTimestamp().substr(0, 4)));  // files written now carry this year
+}
+
+TEST(Batch, OneGameGivesOnePageWithEveryDealAndItsScores) {
+  const Folders folders = MakeFolders("one_game");
+  const auto game = PlayGame({.seed = 7, .nils = true});
+  ASSERT_GE(game.size(), 5u);
+  const auto& last = game.back().ScoreRows[game.back().ScoreRowCount];
+  ASSERT_TRUE(last[0] >= 500 || last[2] >= 500);
+  WriteGame(folders.work, game, 3, 14, 1);
+  PageOptions options;
+  options.textOutput = true;
+  ListLog log;
+  const BatchResult result = RunOver(folders, options, log);
+
+  ASSERT_EQ(result.pages, std::vector<std::string>{Year() + "_03_14.htm"});
+  const std::string html = ReadAll(folders.out / result.pages[0]);
+  EXPECT_EQ(CountOf(html, "<div id=\"Nr"), static_cast<int>(game.size()));
+  EXPECT_EQ(CountOf(html, "<a href=\"#Nr"), static_cast<int>(game.size()));
+  // Each score-table row holds the numbers of its deal's work file.
+  const std::size_t tableEnd = html.find("</table>");
+  for (std::size_t k = 1; k <= game.size(); ++k) {
+    const auto& row = game[k - 1].ScoreRows[k];
+    std::string expected = std::to_string(k) + "&nbsp;&nbsp;&nbsp;</a>\r\n";
+    for (const int value : row) expected += " <td>" + HtmlNumber(value) + "\r\n";
+    const std::size_t at = html.find(expected);
+    EXPECT_NE(at, std::string::npos) << "deal " << k;
+    EXPECT_LT(at, tableEnd);
+  }
+  // Each deal section shows its own file's bids and tricks, in the order North, South, East, West.
+  for (std::size_t k = 1; k <= game.size(); ++k) {
+    const HandRecord& record = game[k - 1];
+    std::string bids = " <tr><td>Bids\r\n";
+    std::string tricks = " <tr><td>Tricks\r\n";
+    for (const int seat : {0, 2, 1, 3}) {
+      bids += " <td><span class=vd>" + record.Bids[seat] + "</span>\r\n";
+      const std::string taken = std::to_string(record.TricksWon[seat]);
+      const bool failedNil = BidKindOf(record.Bids[seat]) != BidOrdinary && record.TricksWon[seat] > 0;
+      tricks += " <td>" + (failedNil ? "<span class=rd>" + taken + "</span>" : taken) + "\r\n";
+    }
+    const std::size_t section = html.find("<div id=\"Nr" + std::to_string(k) + "\">");
+    const std::size_t next = html.find("<hr class=hr2>", section);
+    EXPECT_LT(html.find(bids + tricks, section), next) << "deal " << k;
+  }
+  // The dealer is the seat that led trick 1: the corpus rotates it North, East, South, ...
+  EXPECT_NE(html.find(": Deal &#35;1  Dealer: North</div>"), std::string::npos);
+  EXPECT_NE(html.find(": Deal &#35;2  Dealer: East</div>"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folders.out / "BAK.htm"));
+
+  const std::string text = ReadAll(folders.out / (Year() + "_03_14.txt"));
+  EXPECT_EQ(CountOf(text, ": Deal #"), static_cast<int>(game.size()));
+  const auto& final = game.back().ScoreRows[game.size()];
+  EXPECT_NE(text.find(" Total  " + Str4(final[0]) + " (" + Str4(final[1]) + ")   " +
+                      Str4(final[2]) + " (" + Str4(final[3]) + ")"),
+            std::string::npos);
+  EXPECT_NE(log.all().find("  " + result.pages[0] + "  <==  " + std::to_string(game.size()) +
+                           " Deals"),
+            std::string::npos);
+}
+
+TEST(Batch, SecondRunWritesSuffixedPagesAndKeepsTheFirst) {
+  const Folders folders = MakeFolders("second_run");
+  WriteGame(folders.work, PlayGame({.seed = 3, .maxDeals = 4}), 3, 14, 1);
+  ListLog log;
+  const auto first = RunOver(folders, {}, log);
+  const std::string before = ReadAll(folders.out / first.pages.at(0));
+  const auto second = RunOver(folders, {}, log);
+  const auto third = RunOver(folders, {}, log);
+  EXPECT_EQ(second.pages.at(0), Year() + "_03_140A.htm");
+  EXPECT_EQ(third.pages.at(0), Year() + "_03_141A.htm");
+  EXPECT_EQ(ReadAll(folders.out / first.pages.at(0)), before);
+}
+
+TEST(Batch, PagesSplitByDayAndByGameAndNoDealIsLost) {
+  const Folders folders = MakeFolders("split");
+  const auto game1 = PlayGame({.seed = 11});
+  const auto game2 = PlayGame({.seed = 12, .maxDeals = 3});
+  const auto game3 = PlayGame({.seed = 13, .maxDeals = 5});
+  WriteGame(folders.work, game1, 3, 14, 1);
+  WriteGame(folders.work, game2, 3, 14, static_cast<int>(game1.size()) + 1);
+  WriteGame(folders.work, game3, 3, 15, 1);
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  const std::string y = Year();
+  ASSERT_EQ(result.pages, (std::vector<std::string>{y + "_03_14.htm", y + "_03_140A.htm",
+                                                     y + "_03_15.htm"}));
+  EXPECT_EQ(result.dealsWritten, static_cast<int>(game1.size() + game2.size() + game3.size()));
+  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[1]), "<div id=\"Nr"), 3);
+}
+
+TEST(Batch, AFileWhoseScoreTableDidNotGrowBeginsANewPage) {
+  const Folders folders = MakeFolders("not_longer");
+  // An abandoned game: four deals, then a new game starts the same day.
+  const auto abandoned = PlayGame({.seed = 21, .maxDeals = 4});
+  const auto next = PlayGame({.seed = 22, .maxDeals = 3});
+  WriteGame(folders.work, abandoned, 5, 2, 1);
+  WriteGame(folders.work, next, 5, 2, 5);
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  ASSERT_EQ(result.pages.size(), 2u);
+  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[0]), "<div id=\"Nr"), 4);
+  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[1]), "<div id=\"Nr"), 3);
+}
+
+TEST(Batch, APageStartingMidGameShowsTheScoreBeforeIt) {
+  const Folders folders = MakeFolders("mid_game");
+  const auto game = PlayGame({.seed = 5, .maxDeals = 6});
+  // The game went on past midnight: deals 4 to 6 are of the next day.
+  WriteGame(folders.work, {game.begin(), game.begin() + 3}, 3, 14, 1);
+  WriteGame(folders.work, {game.begin() + 3, game.end()}, 3, 15, 1);
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  ASSERT_EQ(result.pages.size(), 2u);
+  const std::string html = ReadAll(folders.out / result.pages[1]);
+  std::string before = "<tr>\r\n <td>\r\n";
+  for (const int value : game[2].ScoreRows[3]) before += " <td>" + HtmlNumber(value) + "\r\n";
+  EXPECT_NE(html.find(before), std::string::npos);
+  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[0]), "<tr>\r\n <td>\r\n"), 0);
+}
+
+TEST(Batch, EmptyWorkFolderWritesNoPageAndSaysSo) {
+  const Folders folders = MakeFolders("empty");
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  EXPECT_TRUE(result.pages.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(folders.out));
+  EXPECT_NE(log.all().find(" No files in the Work folder."), std::string::npos);
+  EXPECT_NE(log.all().find(" Number of work files (spd) input = 0"), std::string::npos);
+}
+
+TEST(Batch, UnreadableWorkFileIsReportedAndSkipped) {
+  const Folders folders = MakeFolders("unreadable");
+  auto stems = WriteGame(folders.work, PlayGame({.seed = 8, .maxDeals = 3}), 3, 14, 1);
+  stems.insert(stems.begin() + 1, "03_14_099");  // listed, but gone by the time it is read
+  ListLog log;
+  const BatchContext context{folders.work, folders.out, {}, CodePage::Western, "now"};
+  BatchDriver driver(context, log);
+  const auto result = driver.RunStems(stems);
+  EXPECT_EQ(result.unreadable, std::vector<std::string>{"03_14_099.spd"});
+  EXPECT_EQ(result.dealsWritten, 3);
+  EXPECT_EQ(result.pages.size(), 1u);
+  EXPECT_NE(log.all().find("03_14_099.spd"), std::string::npos);
+}
+
+TEST(Batch, PageThatCannotBeWrittenLeavesNothingAndIsReported) {
+  const Folders folders = MakeFolders("cannot_write");
+  WriteGame(folders.work, PlayGame({.seed = 9, .maxDeals = 2}), 3, 14, 1);
+  const Folders broken{folders.work, folders.out / "missing" / "deeper"};
+  PageOptions options;
+  options.textOutput = true;
+  ListLog log;
+  const auto result = RunOver(broken, options, log);
+  EXPECT_TRUE(result.pages.empty());
+  EXPECT_EQ(result.failed.size(), 2u);
+  EXPECT_NE(log.all().find("Could not write: " + Year() + "_03_14.htm"), std::string::npos);
+  EXPECT_EQ(log.all().find("<=="), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(broken.out));
+}
+
+TEST(Batch, ScoreTableOffLeavesPagesWithoutIt) {
+  const Folders folders = MakeFolders("no_score");
+  WriteGame(folders.work, PlayGame({.seed = 4, .maxDeals = 2}), 3, 14, 1);
+  PageOptions options;
+  options.scoreTable = false;
+  ListLog log;
+  const auto result = RunOver(folders, options, log);
+  const std::string html = ReadAll(folders.out / result.pages.at(0));
+  EXPECT_EQ(html.find("class=score>"), std::string::npos);
+  EXPECT_EQ(CountOf(html, "<div id=\"Nr"), 2);
+}
+
+TEST(Batch, ScoreTableSitsBetweenHeadAndFirstDeal) {
+  const Folders folders = MakeFolders("score_place");
+  WriteGame(folders.work, PlayGame({.seed = 4, .maxDeals = 2}), 3, 14, 1);
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  const std::string html = ReadAll(folders.out / result.pages.at(0));
+  const auto note = html.find(" Generated by ScorletSut.exe Ver 2.5 -->\r\n");
+  const auto table = html.find("<div class=ctr>\r\n<table border=1 class=score>");
+  const auto deal = html.find("<hr class=hr2>");
+  ASSERT_NE(note, std::string::npos);
+  EXPECT_LT(note, table);
+  EXPECT_LT(table, deal);
+  EXPECT_NE(html.find("<caption><b>Spade Score</b> (" + Year() + "/03/14)</caption>"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace scorlet::summary
