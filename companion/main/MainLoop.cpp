@@ -1,0 +1,297 @@
+// The tick of the main loop and the two phase changes of a deal.
+#include "companion/main/MainLoop.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "companion/main/Discovery.h"
+#include "companion/main/Hooks.h"
+#include "platform/System.h"
+#include "platform/Window.h"
+
+namespace scorlet::companion {
+
+namespace {
+
+Color BackColor(const App& app) { return app.settings.backColor.value_or(DesignBackColor); }
+
+// A helper window of the companion by form name; 0 when it is not loaded.
+WindowHandle HelperWindow(App& app, const char* name) {
+  Form* form = app.forms.findForm(name);
+  return form ? form->handle() : 0;
+}
+
+void RunTrickStep(App& app) {
+  if (app.flags.trickStepCards) {
+    hooks::TrickStepCards(app);
+  } else {
+    hooks::TrickStepCount(app);
+  }
+}
+
+// Closes the bidding board and the bid helper once play has begun.
+void CloseBiddingDisplays(App& app) {
+  WindowStates& w = app.windows;
+  if (w.board == 2) {
+    hooks::HideBoard(app);
+    w.board = 1;
+  }
+  app.counters.boardStep = -4;
+  if (w.helpBid == 2) {
+    hooks::HideHelpBid(app);
+    w.helpBid = 1;
+  }
+}
+
+bool HelpBidEnabled(const App& app) { return app.settings.helpBidPos.used(); }
+bool TwoOrThreeBids(const App& app) {
+  return app.counters.BidsRead == 2 || app.counters.BidsRead == 3;
+}
+
+void SetTimerInterval(App& app) { app.frmZ.Timer1->setInterval(app.loop.TimerInterval); }
+
+// Where the alert mark is drawn: under the pause button, beside the capture buttons.
+constexpr Point AlertMarkFrom{142, 81};
+constexpr Point AlertMarkTo{204, 81};
+
+// Step 14: overlays, the alert answer and every top-most window.
+void Refresh(App& app) {
+  WindowStates& w = app.windows;
+  hooks::DrawSeatOverlays(app);
+  if (w.askAlert == AskAlertAnswered) hooks::ExecAskAlert(app);
+  ShowTop(app, w.cardPlay, HelperWindow(app, "frmCardPlay"));
+  ShowTop(app, w.errMsg, HelperWindow(app, "frmErrMsg"));
+  ShowTop(app, w.helpBid, HelperWindow(app, "frmHelpBid"));
+  ShowTop(app, w.myBox, HelperWindow(app, "frmMyBOX"));
+  ShowTop(app, w.score, HelperWindow(app, "frmScore"));
+  ShowTop(app, app.settings.topMostScoreWindow ? 2 : 0, app.game.handle(KindScore));
+  if (w.counter == 1) MakeTopmost(app.desktop, HelperWindow(app, "frmCounter0"));
+  if (w.counter == 2) MakeTopmost(app.desktop, HelperWindow(app, "frmCounter"));
+  std::size_t shown = 0;
+  for (WindowHandle info : app.game.PlayerInfoWindows) {
+    if (++shown > MaxPlayerInfoWindows) break;
+    MakeTopmost(app.desktop, info);
+  }
+}
+
+// Step 13: only the left counter and the bid helper.
+void ShortRefresh(App& app) {
+  if (app.windows.counter == 1) MakeTopmost(app.desktop, HelperWindow(app, "frmCounter0"));
+  ShowTop(app, app.windows.helpBid, HelperWindow(app, "frmHelpBid"));
+}
+
+enum class BidStep { Refresh, ShortRefresh, End };
+
+// Step 12: bid capture, driven by the bidding board's step.
+BidStep BiddingPhase(App& app) {
+  switch (app.counters.boardStep) {
+    case -4:
+      SetTimerInterval(app);
+      ClickBidAuto(app);
+      return BidStep::Refresh;
+    case -3: {
+      ClickBidAuto(app);
+      const int status = hooks::ReadBoardStatus(app);
+      if (status == 0) CloseBiddingDisplays(app);
+      if (status == 100) hooks::ShowBoard(app, 100);
+      return BidStep::ShortRefresh;
+    }
+    case -2:
+    case -1: {
+      ClickBidAuto(app);
+      if (hooks::ReadBoardStatus(app) == 0) {
+        CloseBiddingDisplays(app);
+        return BidStep::End;
+      }
+      return BidStep::ShortRefresh;
+    }
+    case 0: {
+      SetTimerInterval(app);
+      ClickBidAuto(app);
+      const bool boardFollows = (app.settings.alertDnilPassTable && app.flags.DNilPassTable) ||
+                                (app.flags.boardMode % 2) == 1;
+      if (boardFollows) {
+        if (hooks::TestMyTurn(app)) {
+          hooks::UpdateBoardFromStatus(app, hooks::ReadBoardStatus(app));
+          ClickBidAuto(app);
+          if (app.windows.board == 2) MakeTopmost(app.desktop, HelperWindow(app, "frmBoard"));
+          if (TwoOrThreeBids(app) && HelpBidEnabled(app)) hooks::Show_HelpBid(app);
+        }
+      } else if (HelpBidEnabled(app) && TwoOrThreeBids(app) && hooks::TestMyTurn(app)) {
+        hooks::Show_HelpBid(app);
+      }
+      return BidStep::Refresh;
+    }
+    default:
+      return BidStep::Refresh;
+  }
+}
+
+}  // namespace
+
+bool OffLine(const App& app) { return app.loop.OnlineState != Online; }
+
+bool TestCapturing(const App& app) {
+  return app.loop.busy.bidCapture || app.loop.busy.trickStep || app.loop.lastHandCapturing;
+}
+
+void ShowTop(App& app, std::int32_t mode, WindowHandle window) {
+  if (mode == 2 && window != 0) MakeTopmost(app.desktop, window);
+}
+
+void ClickBidAuto(App& app) {
+  // Once bidding is over (slot disarmed by BeginPlay) the bids are not read again.
+  if (app.loop.slots.Due(SlotBidCapture, app.loop.TickNow)) hooks::CaptureBid(app, hooks::Automatic);
+}
+
+void Timer1_Timer(App& app) {
+  MainLoopState& loop = app.loop;
+  TaskSlots& slots = loop.slots;
+  const std::uint32_t now = app.Now();
+  loop.TickNow = now;
+  if (loop.ended || loop.busy.Any()) return;
+
+  if (loop.QuitRequested) {
+    // Ctrl+C or Ctrl+S: the end closes like every other end.
+    CloseSession(app);
+    EndProgram(app, ExitNormal);
+    return;
+  }
+  loop.busy.windowTracking = true;
+  TrackTableWindows(app);
+  loop.busy.windowTracking = false;
+  if (loop.ended || OffLine(app)) return;
+
+  if (loop.counterHideArmed && IsPast(now, loop.counterHideDue)) {
+    HideCounter(app);
+    loop.counterHideArmed = false;
+  }
+
+  if (app.flags.PauseStartTick != 0) {
+    const std::uint32_t elapsed = now - app.flags.PauseStartTick;
+    app.frmZ.cmdTimer->setCaption(std::to_string((elapsed + 500) / 1000));
+    const long seconds = std::strtol(app.frmZ.cmdTimer->caption().c_str(), nullptr, 10);
+    if (seconds == 120 || seconds == 180) {
+      ShowAlertMark(app);
+      PlaySystemSound(app.desktop, app.settings.alertSound);
+    }
+    return;
+  }
+
+  TableCounters& counters = app.counters;
+  counters.TickCounter += 1;
+  if (counters.TickCounter == 1) SetTimerInterval(app);
+  if (counters.TickCounter <= 1) return;
+
+  if (slots.Due(SlotAlertReminder, now)) {
+    ShowAlertMark(app);
+    PlaySystemSound(app.desktop, app.settings.alertSound);
+  }
+
+  if (slots.Armed(SlotTrickStep)) {
+    if (app.windows.board == 2) CloseBiddingDisplays(app);
+    if (counters.MyTurnSeen == 0 && hooks::TestMyTurn(app)) {
+      MakeTopmost(app.desktop, app.game.TableWindow);
+      hooks::DrawSeatOverlays(app);
+      counters.MyTurnSeen = 1;
+    }
+    if (slots.Due(SlotTrickStep, now)) RunTrickStep(app);
+  }
+  if (slots.Due(SlotTrickStep, now)) RunTrickStep(app);
+
+  if (slots.Armed(SlotLastHand)) {
+    if (slots.Due(SlotLastHand, now)) hooks::CaptureLastHand(app, hooks::Automatic);
+  } else if (slots.Armed(SlotBidCapture)) {
+    switch (BiddingPhase(app)) {
+      case BidStep::End:
+        return;
+      case BidStep::ShortRefresh:
+        ShortRefresh(app);
+        return;
+      case BidStep::Refresh:
+        break;
+    }
+  }
+  Refresh(app);
+}
+
+void BeginDeal(App& app) {
+  FrmZ& z = app.frmZ;
+  TaskSlots& slots = app.loop.slots;
+  app.counters.boardStatusMemory = 0;
+  app.counters.boardStep = 0;
+  if (app.settings.countCards) hooks::MarkCardPlayNewDeal(app);
+  z.Msgbox->setCaption(app.game.storedStatusText);
+  app.deal.bids = {};
+  app.deal.tricks = {};
+  z.cmdHand->setBackColor(BackColor(app));
+  z.cmdBid->setBackColor(ArmedColor);
+  const std::uint32_t now = app.Now();
+  slots.TaskArmed[SlotBidCapture] = app.settings.autoCaptBid;
+  slots.TaskDue[SlotBidCapture] = now + static_cast<std::uint32_t>(app.settings.waitTimeBidMs);
+  slots.Disarm(SlotLastHand);
+  slots.Disarm(SlotTrickStep);
+  hooks::ResetDealCapture(app);
+  HideCounter(app);
+  app.Trace("bidding begins");
+}
+
+void BeginPlay(App& app) {
+  FrmZ& z = app.frmZ;
+  TaskSlots& slots = app.loop.slots;
+  app.deal.bids = {};
+  app.counters.boardStep = 0;
+  app.counters.cardsCaptured = 0;
+  if (app.windows.board == 2) {
+    hooks::HideBoard(app);
+    app.windows.board = 1;
+    SetTimerInterval(app);
+  }
+  if (app.settings.askAlertPos.used()) hooks::HideAskAlert(app);
+  z.form->setTopmost(false);
+  app.counters.tricksCounted = 0;
+  app.flags.BoardStatusAlerted = false;
+  slots.Disarm(SlotAlertReminder);
+  slots.Disarm(SlotBidCapture);
+  const std::uint32_t now = app.Now();
+  if (app.flags.trickStepCards || app.settings.rightCounterPos.used()) {
+    slots.Arm(SlotTrickStep, now, 300);
+  }
+  slots.TaskArmed[SlotLastHand] = app.settings.autoCaptHand;
+  slots.TaskDue[SlotLastHand] = now + static_cast<std::uint32_t>(app.settings.waitTimeHandMs);
+  z.cmdBid->setBackColor(BackColor(app));
+  z.cmdHand->setBackColor(ArmedColor);
+  app.Trace("play begins");
+}
+
+void ShowAlertMark(App& app) {
+  if (app.loop.AlertMarkShown) return;
+  app.frmZ.form->canvas().drawLine(AlertMarkFrom, AlertMarkTo, AlertMarkColor, 3);
+  app.loop.AlertMarkShown = true;
+}
+
+void ClearAlertMark(App& app) {
+  if (!app.loop.AlertMarkShown) return;
+  app.frmZ.form->canvas().drawLine(AlertMarkFrom, AlertMarkTo, BackColor(app), 3);
+  app.loop.AlertMarkShown = false;
+}
+
+void HideScore(App& app) {
+  if (app.windows.score != 2) return;
+  if (Form* score = app.forms.findForm("frmScore")) score->setVisible(false);
+  app.windows.score = 1;
+}
+
+void ScheduleCounterHide(App& app, std::uint32_t delayMs) {
+  app.loop.counterHideArmed = true;
+  app.loop.counterHideDue = app.Now() + delayMs;
+}
+
+void HideCounter(App& app) {
+  if (app.windows.counter == 1 || app.windows.counter == 2) {
+    hooks::ClrCounter(app, app.windows.counter);
+  }
+  app.windows.counter = 0;
+}
+
+}  // namespace scorlet::companion

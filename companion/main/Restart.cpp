@@ -1,0 +1,127 @@
+// Restart, the start of a new game, and the ways the program ends.
+#include "companion/main/Discovery.h"
+#include "companion/main/Hooks.h"
+#include "companion/main/Layout.h"
+#include "companion/main/MainLoop.h"
+
+namespace scorlet::companion {
+
+namespace {
+
+Color BackColor(const App& app) { return app.settings.backColor.value_or(DesignBackColor); }
+
+// The score area below cmdEnd back to an empty background.
+void ClearScoreArea(App& app) {
+  FrmZ& z = app.frmZ;
+  const Size size = z.form->clientSize();
+  z.form->canvas().fillRect(Rect{0, z.drawTop, size.width, size.height}, BackColor(app));
+  z.Bline->setVisible(false);
+  for (Label* l : z.Label1) l->setVisible(false);
+  hooks::ResetScorePanel(app);
+}
+
+}  // namespace
+
+void CloseSession(App& app) {
+  if (app.loop.sessionClosed) return;
+  app.loop.sessionClosed = true;
+  hooks::CloseWorkFiles(app);
+  if (!app.settings.cfgFile.empty()) SaveWindowPositions(app);
+}
+
+void procHide(App& app) {
+  FrmZ& z = app.frmZ;
+  if (app.settings.boldBidTrick) hooks::RestoreSeatOverlays(app);
+  hooks::HideMyBox(app);
+  app.windows.myBox = 0;
+  hooks::HideCardPlay(app);
+  z.remBox->setVisible(false);
+  z.frameBOX->setVisible(false);
+}
+
+void PrepareNextGame(App& app) {
+  FrmZ& z = app.frmZ;
+  hooks::ResetGameRecord(app);
+  app.deal.currentHandFile = -1;
+  app.deal.names = {};
+  app.deal.bids = {};
+  app.deal.tricks = {};
+  app.deal.scores = {};
+  hooks::ClrCounter(app, 1);
+  z.AlertName->setCaption("");
+  z.AlertName->setVisible(false);
+  z.cmdAlertNone->setVisible(false);
+  if (!OffLine(app) && app.settings.askAlertPos.used()) hooks::ShowAskAlert(app);
+}
+
+void Restart(App& app) {
+  FrmZ& z = app.frmZ;
+  app.loop.OnlineState = NeverOnline;
+  ClearPrint(*z.form);
+  z.form->printState().y = z.printTop;
+  app.loop.AlertMarkShown = false;  // wiped with the printed text
+  ClearScoreArea(app);
+  app.counters = TableCounters{};
+  app.flags = TableFlags{};
+  app.flags.boardMode = app.settings.biddingBoardMode;
+  procHide(app);
+  z.MyRating->setCaption("");
+  hooks::PrepareWorkFileList(app);
+  PrepareNextGame(app);
+  BeginDeal(app);
+  EnumerateWindows(app);
+  FindGameWindows(app, -1);
+  app.Trace("restarted: the table will be taken over again");
+}
+
+void menuRestart_Click(App& app) {
+  FrmZ& z = app.frmZ;
+  app.loop.restarted = true;
+  procHide(app);
+  app.settings = Settings{};
+  app.counters = TableCounters{};
+  app.flags = TableFlags{};
+  z.MyRating->setCaption("");
+  app.loop.OnlineState = NeverOnline;
+  z.Timer1->setEnabled(false);
+  ClearPrint(*z.form);
+  app.loop.AlertMarkShown = false;
+  FormLoad(app);
+}
+
+void EndProgram(App& app, int exitCode) {
+  app.loop.ended = true;
+  app.loop.endCode = exitCode;
+  if (app.frmZ.Timer1) app.frmZ.Timer1->setEnabled(false);
+  app.Trace("end");
+  app.forms.quit(exitCode);
+}
+
+void cmdEnd_Click(App& app) {
+  // In stop mode the other controls are hidden and nothing was opened yet.
+  if (app.frmZ.cmdHand->visible()) CloseSession(app);
+  EndProgram(app, app.loop.ended ? app.loop.endCode : ExitNormal);
+}
+
+void cmdEnd_MouseDown(App& app, int button) {
+  if (button == MouseButton::Right && !OffLine(app)) hooks::ReadShowRating(app, hooks::OnRequest);
+}
+
+bool Form_QueryUnload(App& app) {
+  if (app.frmZ.cmdHand->visible()) CloseSession(app);
+  return true;
+}
+
+void Form_Unload(App& app) {
+  if (!app.loop.ended) EndProgram(app, ExitNormal);
+}
+
+void Form_KeyDown(App& app, const KeyEvent& key) {
+  if (key.ctrl && (key.keyCode == Key::C || key.keyCode == Key::S)) {
+    app.loop.QuitRequested = true;
+    return;
+  }
+  if (key.keyCode == Key::Delete && app.deal.deletionState == -1) app.deal.deletionState = 2;
+}
+
+}  // namespace scorlet::companion

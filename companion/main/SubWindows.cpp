@@ -1,0 +1,278 @@
+// The table's sub-windows: opening them with the table's buttons, finding the buttons, and
+// placing the table and its sub-windows.
+#include <algorithm>
+#include <cstdlib>
+
+#include "companion/main/Discovery.h"
+#include "companion/main/DiscoveryHooks.h"
+#include "companion/main/Hooks.h"
+#include "platform/System.h"
+#include "platform/Window.h"
+
+namespace scorlet::companion {
+
+namespace {
+
+constexpr int ButtonLabelsWanted = 5;
+constexpr int ButtonLabelsNeeded = 3;  // of layout variant 3
+constexpr int ButtonStripWidth = 200;
+constexpr int ButtonStripTop = 65;     // below the table window's caption and menu
+constexpr int GlyphHeight = 12;
+// A synthetic click arrives a little later; the cursor stays until it has.
+constexpr double ClickArrivalSeconds = 0.1;
+
+bool Known(Point p) { return p.x != 0 || p.y != 0; }
+bool Minimised(const Rect& r) { return r.left <= MinimizedPosition; }
+
+void MoveKeepingSize(App& app, WindowHandle window, const Rect& r, int x, int y) {
+  app.desktop.moveWindow(window, r.movedTo(x, y), true);
+}
+
+void ClickButton(App& app, int k) {
+  const Point p = app.game.TableButtons[static_cast<std::size_t>(k)];
+  if (!Known(p)) return;
+  Desktop& desktop = app.desktop;
+  desktop.setCursorPos({p.x - 10, p.y + 4});
+  desktop.processEvents();
+  desktop.leftClick();
+  WaitSeconds(desktop, ClickArrivalSeconds);
+  ++app.game.ButtonClicks;
+}
+
+void TableOption(App& app, int k) {
+  const bool dnil = k == ButtonDNilPass;
+  bool& flag = dnil ? app.flags.DNilPassTable : app.flags.SuicideTable;
+  if (flag) return;
+  flag = true;
+  if (!(dnil ? app.settings.alertDnilPassTable : app.settings.alertSuicideTable)) return;
+  for (int chimes = dnil ? 1 : 3; chimes > 0; --chimes) {
+    AlertChime(app.desktop);
+    WaitSeconds(app.desktop, 1.2);
+  }
+  PlaySystemSound(app.desktop, app.settings.alertSound);
+  app.game.storedStatusText = std::string(dnil ? DNilPassTableText : SuicideTableText);
+  Label& box = *app.frmZ.Msgbox;
+  box.setFont(Font{"Arial", 14, false});
+  box.setForeColor(Colors::Red);
+  box.setCaption(app.game.storedStatusText);
+  box.setVisible(true);
+}
+
+// One pass over the strip; returns the number of labels found.
+int ScanPass(App& app, const hooks::ButtonStrip& strip) {
+  GameWindowState& game = app.game;
+  int found = 0;
+  for (int y = game.TableRect.top + ButtonStripTop; y < game.TableRect.bottom - 15; ++y) {
+    if (!hooks::ButtonLineHasInk(app, strip, y)) continue;
+    for (int k = 1; k <= ButtonLabelsWanted; ++k) {
+      Point& button = game.TableButtons[static_cast<std::size_t>(k)];
+      if (Known(button)) continue;
+      const int x = hooks::FindButtonLabel(app, strip, y, ButtonLabelOf(game.GameLanguage, k));
+      if (x > 0) {
+        button = {x, y};
+        if (k == ButtonDNilPass || k == ButtonSuicide) TableOption(app, k);
+        ++found;
+        y += GlyphHeight;
+        if (found >= 4) return found;
+      } else if (game.GameLanguage == LangSpain && k == ButtonScore &&
+                 hooks::FindButtonLabel(app, strip, y,
+                                        ButtonLabelOf(LangSpanishVariant, ButtonScore)) > 0) {
+        game.GameLanguage = LangSpanishVariant;
+        y += GlyphHeight;
+      }
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+void ScanTableButtons(App& app) {
+  GameWindowState& game = app.game;
+  Desktop& desktop = app.desktop;
+  if (game.TableWindow == 0) return;
+  MakeTopmost(desktop, game.TableWindow);
+  RestoreWindow(desktop, game.TableWindow);
+  if (!desktop.windowRect(game.TableWindow, game.TableRect)) return;
+
+  const Rect& t = game.TableRect;
+  const Rect region{std::max(t.left, 0), t.top + ButtonStripTop, t.left + ButtonStripWidth,
+                    t.bottom};
+  if (region.empty()) return;
+  CaptureGeometry geometry;
+  geometry.left = region.left;
+  geometry.top = region.top;
+  geometry.width = region.width();
+  geometry.height = region.height();
+  geometry.stride = StrideFor(geometry.width);
+  geometry.right = region.right;
+  geometry.bottom = region.bottom;
+  PixelBuffer pixels(static_cast<std::size_t>(geometry.stride) * geometry.height);
+  geometry.rowsRead =
+      desktop.copyPixels(desktop.desktopWindow(), false, region, pixels.data(), geometry.stride);
+  if (geometry.rowsRead == 0) return;
+
+  hooks::SetCaptureSlow(app, true);
+  app.flags.TableSetUp = true;
+  const hooks::ButtonStrip strip{pixels, geometry};
+  for (int pass = 0; pass < 2; ++pass)
+    if (ScanPass(app, strip) >= ButtonLabelsNeeded) break;
+}
+
+void ClickTableButton(App& app, int kind) {
+  Desktop& desktop = app.desktop;
+  app.game.ButtonClicks = 0;
+  ScanTableButtons(app);
+  const Point cursor = desktop.cursorPos();
+  if (kind == ClickAllSubWindows) {
+    for (int k = 1; k <= SubWindowKinds; ++k) {
+      ClickButton(app, k);
+      desktop.processEvents();
+    }
+  } else if (kind >= 1 && kind <= ButtonLabelCount) {
+    ClickButton(app, kind);
+  }
+  desktop.setCursorPos(cursor);
+}
+
+void NotExistProcess(App& app, int kind, int message) {
+  if (kind < KindLastTrick || kind > SubWindowKinds) return;
+  ClickTableButton(app, kind);
+  FindGameWindows(app, kind);
+  if (app.game.handle(kind) != 0) return;
+  app.game.PendingKind[static_cast<std::size_t>(kind)] = true;
+  hooks::ShowErrMessage(app, message);
+}
+
+void GetSubWindows(App& app) {
+  GameWindowState& game = app.game;
+  Desktop& desktop = app.desktop;
+  FrmZ& z = app.frmZ;
+  hooks::BuildPlayerList(app);
+  if (!app.flags.TableSetUp) {
+    hooks::SetCaptureSlow(app, false);
+    return;
+  }
+  game.tableName = TableNameOf(game.tableTitle);
+  game.tableHost = HostOf(game.tableTitle);
+  z.form->setCaption(OnlineCaption(app.system.normalCaption, game.tableName, game.tableHost));
+  z.MyRating->setCaption("");
+  app.Trace("table taken over: " + game.tableName + " [" + game.tableHost + "]");
+  MinimizeWindow(desktop, game.listed(game.LobbyIndex[LobbyMain]));
+  MinimizeWindow(desktop, game.listed(game.LobbyIndex[LobbyGames]));
+
+  for (int attempt = 1;; ++attempt) {
+    // Once the rating has been read there is nothing left to read; the sub-windows are
+    // asked for on every attempt all the same.
+    if (z.MyRating->caption().empty()) hooks::ReadShowRating(app, hooks::ByHand);
+    if (attempt >= SubWindowAttempts || app.forms.quitting()) {
+      app.Trace("the table's sub-windows did not all come up");
+      return;
+    }
+    ClickTableButton(app, ClickAllSubWindows);
+    WaitSeconds(desktop, SubWindowWaitSeconds);
+    EnumerateWindows(app);
+    if (game.TableWindow == 0) return;
+    FindGameWindows(app, -1);
+    int placed = 0;
+    for (int k = KindLastTrick; k <= SubWindowKinds && game.handle(k) != 0; ++k, ++placed)
+      PlaceGameWindow(app, k);
+    if (placed == SubWindowKinds) break;
+  }
+
+  if (app.settings.minimizeLastHand) MinimizeWindow(desktop, game.handle(KindLastHand));
+  const WindowHandle lastTrick = game.handle(KindLastTrick);
+  Rect r;
+  if (desktop.windowRect(lastTrick, r) && std::abs(r.left) + std::abs(r.top) < 10) {
+    const Size screen = app.system.screen;
+    MoveKeepingSize(app, lastTrick, r, screen.width - r.width(), screen.height - r.height());
+    desktop.windowRect(lastTrick, game.WindowRects[KindLastTrick]);
+  }
+}
+
+void PlaceGameWindow(App& app, int kind) {
+  GameWindowState& game = app.game;
+  Desktop& desktop = app.desktop;
+  if (kind < 0 || kind >= PlaceSlots || kind >= GameWindowKinds) return;
+  const WindowHandle window = kind == KindTable ? game.TableWindow : game.handle(kind);
+  if (window == 0) return;
+  MakeTopmost(desktop, window);
+  RestoreWindow(desktop, window);
+  Rect& r = game.WindowRects[static_cast<std::size_t>(kind)];
+  if (!desktop.windowRect(window, r)) return;
+  auto& placed = game.WindowPlaced[static_cast<std::size_t>(kind)];
+  if (placed != 0 || r.left + r.top >= 1) return;
+  const WindowPos saved = game.SavedPositions[static_cast<std::size_t>(kind)];
+  if (saved.x != 0 || saved.y != 0) {
+    MoveKeepingSize(app, window, r, saved.x, saved.y);
+    desktop.windowRect(window, r);
+    if (kind == KindTable) KeepTableOnScreen(app);
+  }
+  placed = 1;
+}
+
+void KeepTableOnScreen(App& app) {
+  GameWindowState& game = app.game;
+  if (game.TableWindow == 0 || !app.desktop.windowRect(game.TableWindow, game.TableRect)) return;
+  game.TableWidth = game.TableRect.width();
+  game.TableHeight = game.TableRect.height();
+  // A minimised window is parked far off the screen; it is not moved from there.
+  if (game.TableRect.left >= 0 || Minimised(game.TableRect)) return;
+  MoveKeepingSize(app, game.TableWindow, game.TableRect, 0, game.TableRect.top);
+  app.desktop.windowRect(game.TableWindow, game.TableRect);
+  game.TableWidth = game.TableRect.width();
+  game.TableHeight = game.TableRect.height();
+}
+
+void MoveWinGame(App& app) {
+  GameWindowState& game = app.game;
+  Desktop& desktop = app.desktop;
+  const WindowHandle table = game.TableWindow;
+  if (table == 0) return;
+  const Size screen = app.system.screen;
+  Rect r;
+  if (game.WindowPlaced[KindTable] == 0) {
+    const WindowPos saved = game.SavedPositions[KindTable];
+    if (desktop.windowRect(table, r) && r.left < 3 && r.top < 3 && (saved.x != 0 || saved.y != 0)) {
+      MoveKeepingSize(app, table, r, saved.x, saved.y);
+      KeepTableOnScreen(app);
+    }
+    constexpr int PlacedWidth = 615;
+    constexpr int PlacedHeight = 700;
+    if (screen.width >= 1200) {
+      desktop.moveWindow(table, {0, 0, PlacedWidth, PlacedHeight}, true);
+      KeepTableOnScreen(app);
+    }
+    const int mainWidth = app.frmZ.form->bounds().width();
+    if (desktop.windowRect(table, r)) {
+      if (screen.width >= 1000) {
+        if (app.settings.reduceSpadesWindow && r.right >= screen.width - 2 &&
+            r.width() + mainWidth > screen.width) {
+          const int width = screen.width - mainWidth + 40;
+          desktop.moveWindow(table, {0, r.top, width, r.bottom}, true);
+          KeepTableOnScreen(app);
+        }
+      } else {
+        const int reduced = app.settings.reducedWidth;
+        if (reduced > 0 && r.width() > reduced)
+          desktop.moveWindow(table, {-5, r.top - 5, -5 + reduced, r.top - 5 + r.height()}, true);
+        else if (reduced <= 0)
+          MoveKeepingSize(app, table, r, 0, r.top);
+        KeepTableOnScreen(app);
+      }
+    }
+    Rect client;
+    if (app.system.platformId >= PlatformId::WindowsNT && desktop.windowRect(table, r) &&
+        desktop.clientRect(table, client))
+      game.FrameHeight = std::max(0, (r.height() - client.height()) - 35);
+    game.WindowPlaced[KindTable] = 1;
+  }
+
+  // With the bidding board at every deal the table sits in the screen's corner.
+  constexpr int BoardEveryDeal = 7;
+  if (app.flags.boardMode != BoardEveryDeal || !desktop.windowRect(table, r)) return;
+  const Point corner = screen.height > 600 ? Point{0, 0} : Point{-5, -12};
+  if (r.left != corner.x || r.top != corner.y) MoveKeepingSize(app, table, r, corner.x, corner.y);
+}
+
+}  // namespace scorlet::companion

@@ -1,0 +1,131 @@
+// scorlets: the companion on the virtual desktop beside the substitute game table, headless.
+// It prints what it does: going on line, taking the table over, placing the windows, going off
+// line when the table closes.
+//
+//   scorlets [--folder DIR] [--deals N] [--seed S]
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "companion/main/MainLoop.h"
+#include "companion/main/Program.h"
+#include "platform/virtual/VirtualDesktop.h"
+#include "platform/virtual/VirtualProgram.h"
+#include "tableclient/window/TableClient.h"
+
+namespace {
+
+struct Options {
+  std::string folder;
+  int deals = 4;
+  unsigned seed = 7;
+};
+
+void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S]\n"); }
+
+bool ParseArgs(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (i + 1 >= argc) return false;
+    const char* value = argv[++i];
+    if (arg == "--folder") {
+      options.folder = value;
+    } else if (arg == "--deals") {
+      options.deals = std::atoi(value);
+    } else if (arg == "--seed") {
+      options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+    } else {
+      return false;
+    }
+  }
+  return options.deals > 0;
+}
+
+std::string ExecutableFolder(const char* argv0) {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) self = std::filesystem::absolute(argv0, ec);
+  return self.parent_path().string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace scorlet;
+  Options options;
+  if (!ParseArgs(argc, argv, options)) {
+    Usage();
+    return 2;
+  }
+  if (options.folder.empty()) options.folder = ExecutableFolder(argv[0]);
+  std::error_code ec;
+  std::filesystem::create_directories(options.folder, ec);
+  if (!std::filesystem::is_directory(options.folder)) {
+    std::fprintf(stderr, "scorlets: no folder %s\n", options.folder.c_str());
+    return 2;
+  }
+
+  VirtualDesktop desktop;
+  auto start = desktop.now();
+  auto print = [&desktop, start](const std::string& line) {
+    const unsigned ms = desktop.now() - start;
+    std::printf("[%4u.%03u] %s\n", ms / 1000, ms % 1000, line.c_str());
+    std::fflush(stdout);
+  };
+
+  auto companionProgram = desktop.startProgram("ScorletS", options.folder);
+  companion::Companion companion(*companionProgram, *companionProgram);
+  companion::App& app = companion.app();
+  app.trace = print;
+  if (!companion.Start()) {
+    print("start-up stopped the program");
+    return app.loop.endCode;
+  }
+
+  auto tableProgram = desktop.startProgram("SpadesTable", options.folder);
+  table::TableClientOptions tableOptions;
+  tableOptions.maxDeals = options.deals;
+  tableOptions.game.seed = options.seed;
+  tableOptions.closeWhenDone = true;
+  tableOptions.truthFolder = std::filesystem::path(options.folder) / "Truth";
+  table::TableClient table(*tableProgram, *tableProgram, tableOptions);
+  print("the substitute table opens: " + std::to_string(options.deals) + " deals, seed " +
+        std::to_string(options.seed));
+  if (!table.Open()) {
+    print("the table could not open its windows");
+    return 1;
+  }
+
+  // Once on line, say where the windows were put.
+  bool placementShown = false;
+  auto showPlacement = [&] {
+    Rect table;
+    if (!desktop.exists(app.game.TableWindow)) return;
+    companionProgram->windowRect(app.game.TableWindow, table);
+    const Rect main = app.frmZ.form->bounds();
+    print("windows placed: table at (" + std::to_string(table.left) + ", " +
+          std::to_string(table.top) + ") " + std::to_string(table.width()) + " x " +
+          std::to_string(table.height()) + ", ScorletS at (" + std::to_string(main.left) + ", " +
+          std::to_string(main.top) + "), caption \"" + app.frmZ.form->caption() + "\"");
+    placementShown = true;
+  };
+  // One simulated hour at most: a deal takes well under a minute of table time.
+  const bool done = desktop.runUntil(
+      [&] {
+        if (!placementShown && app.loop.OnlineState == companion::Online &&
+            app.counters.TickCounter >= 1) {
+          showPlacement();
+        }
+        return app.loop.ended || app.loop.OnlineState == companion::WentOffline;
+      },
+      60u * 60u * 1000u);
+  print("deals played at the table: " + std::to_string(table.dealsPlayed()));
+  if (!done) print("the table did not close in time");
+  if (!app.loop.ended) {
+    companion::CloseSession(app);
+    companion::EndProgram(app, companion::ExitNormal);
+  }
+  return done ? 0 : 1;
+}

@@ -1,0 +1,72 @@
+#include "tests/companion/CompanionHarness.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace scorlet::companion::testing {
+
+std::filesystem::path TestFolder(const std::string& name) {
+  std::filesystem::path base;
+  if (const char* dir = std::getenv("SCORLET_TEST_DIR")) base = dir;
+  if (base.empty()) base = std::filesystem::current_path();
+  if (IsArchiveOrTempFolder(base.string())) {
+    const char* home = std::getenv("HOME");
+    base = std::filesystem::path(home ? home : "/var/lib") / "scorlet-companion-tests";
+  }
+  std::filesystem::path folder = base / "companion" / name;
+  std::error_code ec;
+  std::filesystem::remove_all(folder, ec);
+  std::filesystem::create_directories(folder, ec);
+  return folder;
+}
+
+Harness::Harness(const std::string& name, VirtualDesktopConfig config)
+    : desktop(std::move(config)), folder(TestFolder(name)) {}
+
+void Harness::WriteIni(const std::string& text) {
+  std::ofstream(folder / "ScorletS.INI", std::ios::binary) << text;
+}
+
+bool Harness::Start(bool manualTicks) {
+  program = desktop.startProgram("ScorletS", folder.string());
+  companion = std::make_unique<Companion>(*program, *program);
+  const bool started = companion->Start();
+  if (started && manualTicks) app().frmZ.Timer1->setEnabled(false);
+  return started;
+}
+
+void Harness::Tick(std::uint32_t ms) {
+  desktop.runFor(ms);
+  Timer1_Timer(app());
+}
+
+WindowHandle Harness::OpenTableWindow(const std::string& title) {
+  table = desktop.createWindow({title, {300, 200, 300 + 640, 200 + 720}});
+  return table;
+}
+
+void Harness::GoOnline() {
+  OpenTableWindow();
+  Tick();
+}
+
+int Harness::SoundsOf(const std::string& alias) const {
+  return static_cast<int>(std::count_if(desktop.sounds().begin(), desktop.sounds().end(),
+                                        [&](const SoundEvent& s) { return s.alias == alias; }));
+}
+
+bool Harness::Printed(const std::string& text) {
+  const auto texts = program->drawnTexts("frmZ");
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+}  // namespace scorlet::companion::testing
+
+namespace scorlet::companion::testing {
+bool Harness::PrintedPrefix(const std::string& prefix) {
+  const auto texts = program->drawnTexts("frmZ");
+  return std::any_of(texts.begin(), texts.end(),
+                     [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
+}
+}  // namespace scorlet::companion::testing
