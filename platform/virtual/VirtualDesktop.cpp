@@ -71,29 +71,29 @@ void VirtualDesktop::removeProgram(VirtualProgram* program)
 
 // --- windows -----------------------------------------------------------------------------------
 
-WindowHandle VirtualDesktop::createWindow(const WindowSpec& spec)
+WindowHandle VirtualDesktop::createWindow(const WindowSpec& windowSpec)
 {
-    return createOwnedWindow(spec, nullptr);
+    return createOwnedWindow(windowSpec, nullptr);
 }
 
-WindowHandle VirtualDesktop::createOwnedWindow(const WindowSpec& spec, VirtualProgram* owner)
+WindowHandle VirtualDesktop::createOwnedWindow(const WindowSpec& windowSpec, VirtualProgram* owner)
 {
     auto window = std::make_unique<Window>();
     window->handle = m_nextHandle;
     m_nextHandle += 2;
-    window->title = spec.title;
-    window->style = spec.style & ~WindowStyle::Minimize;
-    window->frame = spec.frame;
-    window->topmost = spec.topmost;
-    window->rect = spec.rect;
-    window->background = spec.background;
+    window->title = windowSpec.title;
+    window->style = windowSpec.style & ~WindowStyle::Minimize;
+    window->frame = windowSpec.frame;
+    window->topmost = windowSpec.topmost;
+    window->rect = windowSpec.rect;
+    window->background = windowSpec.background;
     window->owner = owner;
     const Size size = window->clientSize();
-    window->client = Image(size.width, size.height, spec.background);
+    window->client = Image(size.width, size.height, windowSpec.background);
     const WindowHandle handle = window->handle;
     m_windows[handle] = std::move(window);
     placeInZOrder(handle);
-    if (spec.style & WindowStyle::Minimize)
+    if (windowSpec.style & WindowStyle::Minimize)
         showWindow(handle, ShowCommand::ShowMinNoActive);
     return handle;
 }

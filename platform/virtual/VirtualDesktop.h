@@ -82,7 +82,7 @@ public:
     void forcePreviousInstance(bool on) { m_forcePreviousInstance = on; }
 
     // --- windows ---
-    WindowHandle createWindow(const WindowSpec& spec);
+    WindowHandle createWindow(const WindowSpec& windowSpec);
     void destroyWindow(WindowHandle window);
     bool exists(WindowHandle window) const;
     void setTitle(WindowHandle window, const std::string& title);
@@ -134,7 +134,7 @@ public:
     struct TimerEntry;
     Window* find(WindowHandle window);
     const Window* find(WindowHandle window) const;
-    WindowHandle createOwnedWindow(const WindowSpec& spec, VirtualProgram* owner);
+    WindowHandle createOwnedWindow(const WindowSpec& windowSpec, VirtualProgram* owner);
     void processEvents();
     void waitUntil(uint32_t tick);
     // Timers: re-armed from now whenever (re)started; a timer never re-enters its own handler.

@@ -126,12 +126,12 @@ Image RenderControl(const Control& c)
 VirtualForm::VirtualForm(VirtualProgram& program, VirtualDesktop& desktop, std::string name)
     : Form(std::move(name)), m_program(program), m_desktop(desktop)
 {
-    WindowSpec spec;
-    spec.rect = DefaultBounds;
-    spec.style = StyleFor(borderStyle());
-    spec.frame = FrameFor(borderStyle());
-    spec.background = backColor();
-    m_handle = m_desktop.createOwnedWindow(spec, &m_program);
+    WindowSpec windowSpec;
+    windowSpec.rect = DefaultBounds;
+    windowSpec.style = StyleFor(borderStyle());
+    windowSpec.frame = FrameFor(borderStyle());
+    windowSpec.background = backColor();
+    m_handle = m_desktop.createOwnedWindow(windowSpec, &m_program);
     VirtualDesktop::Window* w = m_desktop.find(m_handle);
     w->render = [this] { return render(); };
     w->stateChanged = [this] { syncFromWindow(); };

@@ -41,7 +41,7 @@ public:
     // The observing program's view of the desktop.
     virtual Desktop& desktop() = 0;
     // Shows a captioned top-level window of another program; 0 on failure.
-    virtual WindowHandle createWindow(const TestWindowSpec& spec) = 0;
+    virtual WindowHandle createWindow(const TestWindowSpec& windowSpec) = 0;
     // Left clicks the window received, in client coordinates, oldest first.
     virtual std::vector<Point> clicksReceived(WindowHandle window) = 0;
 };
@@ -55,17 +55,17 @@ public:
 
     Desktop& desktop() override { return m_observer; }
 
-    WindowHandle createWindow(const TestWindowSpec& spec) override
+    WindowHandle createWindow(const TestWindowSpec& windowSpec) override
     {
         Form& form = m_owner.createForm("contract" + std::to_string(++m_count));
-        form.setCaption(spec.title);
+        form.setCaption(windowSpec.title);
         form.setBorderStyle(BorderStyle::Fixed);
-        form.setBounds(spec.rect);
+        form.setBounds(windowSpec.rect);
         const Size client = form.clientSize();
         PictureBox& picture = form.addPicture("surface");
         picture.setBounds({0, 0, client.width, client.height});
-        picture.canvas().fillRect({0, 0, client.width, client.height}, spec.fill);
-        for (const Block& block : spec.blocks)
+        picture.canvas().fillRect({0, 0, client.width, client.height}, windowSpec.fill);
+        for (const Block& block : windowSpec.blocks)
             picture.canvas().fillRect(block.rect, block.color);
         const WindowHandle handle = form.handle();
         picture.onMouseDown = [this, handle](const MouseEvent& e) {
@@ -130,9 +130,9 @@ protected:
     // (30..39, 10..19) and a mixed colour at (50..59, 10..19).
     WindowHandle markedWindow(const std::string& title, Rect rect)
     {
-        TestWindowSpec spec{title, rect, Colors::White,
+        TestWindowSpec windowSpec{title, rect, Colors::White,
                             {{{10, 10, 20, 20}, Colors::Red}, {{30, 10, 40, 20}, DarkRed}, {{50, 10, 60, 20}, Mixed}}};
-        const WindowHandle w = world().createWindow(spec);
+        const WindowHandle w = world().createWindow(windowSpec);
         MakeTopmost(desktop(), w);
         return w;
     }

@@ -21,11 +21,11 @@ protected:
     // A plain window without frame, so client and window coordinates agree.
     WindowHandle bareWindow(Rect r, Color fill)
     {
-        WindowSpec spec{"bare", r};
-        spec.frame = WindowFrame::none();
-        spec.style = WindowStyle::Popup | WindowStyle::Visible;
-        spec.background = fill;
-        return desktop.createWindow(spec);
+        WindowSpec windowSpec{"bare", r};
+        windowSpec.frame = WindowFrame::none();
+        windowSpec.style = WindowStyle::Popup | WindowStyle::Visible;
+        windowSpec.background = fill;
+        return desktop.createWindow(windowSpec);
     }
 };
 
@@ -84,8 +84,8 @@ TEST_F(CaptureTest, FailuresReturnZeroAndLeaveThePictureAlone)
 
 TEST_F(CaptureTest, WholeWindowAwayFromTheCornerIsCopiedWhole)
 {
-    WindowSpec spec{"framed", {300, 200, 300 + 120, 200 + 90}};
-    const WindowHandle w = desktop.createWindow(spec);
+    WindowSpec windowSpec{"framed", {300, 200, 300 + 120, 200 + 90}};
+    const WindowHandle w = desktop.createWindow(windowSpec);
     Image& surface = desktop.surface(w);
     surface.set(surface.width - 1, surface.height - 1, Colors::Red);
     ASSERT_EQ(CaptureWindow(*program, w, pixels, record, rect, false), 90);

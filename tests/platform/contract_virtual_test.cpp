@@ -16,7 +16,7 @@ public:
     {
     }
     Desktop& desktop() override { return *m_observer; }
-    WindowHandle createWindow(const TestWindowSpec& spec) override { return m_world.createWindow(spec); }
+    WindowHandle createWindow(const TestWindowSpec& windowSpec) override { return m_world.createWindow(windowSpec); }
     std::vector<Point> clicksReceived(WindowHandle w) override { return m_world.clicksReceived(w); }
 
 private:
@@ -31,13 +31,13 @@ public:
     VirtualRawWorld() : m_observer(m_desktop.startProgram("ScorletS")) {}
     Desktop& desktop() override { return *m_observer; }
 
-    WindowHandle createWindow(const TestWindowSpec& spec) override
+    WindowHandle createWindow(const TestWindowSpec& windowSpec) override
     {
-        const WindowHandle w = m_desktop.createWindow({spec.title, spec.rect});
+        const WindowHandle w = m_desktop.createWindow({windowSpec.title, windowSpec.rect});
         Image& surface = m_desktop.surface(w);
         for (Color& c : surface.pixels)
-            c = spec.fill;
-        for (const Block& b : spec.blocks)
+            c = windowSpec.fill;
+        for (const Block& b : windowSpec.blocks)
             for (int y = b.rect.top; y < b.rect.bottom; ++y)
                 for (int x = b.rect.left; x < b.rect.right; ++x)
                     surface.set(x, y, b.color);

@@ -200,10 +200,10 @@ TEST_F(VirtualDesktopTest, PaintingLastsUntilTheWindowRepaints)
 
 TEST_F(VirtualDesktopTest, HiddenAndMinimisedWindowsReadBlack)
 {
-    WindowSpec spec{"t", {0, 0, 20, 20}};
-    spec.frame = WindowFrame::none();
-    spec.background = Colors::White;
-    const WindowHandle w = desktop.createWindow(spec);
+    WindowSpec windowSpec{"t", {0, 0, 20, 20}};
+    windowSpec.frame = WindowFrame::none();
+    windowSpec.background = Colors::White;
+    const WindowHandle w = desktop.createWindow(windowSpec);
     uint16_t px[4] = {};
     program->showWindow(w, ShowCommand::Hide);
     EXPECT_EQ(program->copyPixels(w, false, {0, 0, 2, 2}, px, 2), 2);
@@ -278,9 +278,9 @@ std::vector<unsigned char> PngRows(const std::string& path, uint32_t& width, uin
 
 TEST_F(VirtualDesktopTest, PngDumpHoldsTheWindowWithItsFrame)
 {
-    WindowSpec spec{"dump", {5, 5, 45, 65}};
-    spec.background = Rgb(10, 20, 30);
-    const WindowHandle w = desktop.createWindow(spec);
+    WindowSpec windowSpec{"dump", {5, 5, 45, 65}};
+    windowSpec.background = Rgb(10, 20, 30);
+    const WindowHandle w = desktop.createWindow(windowSpec);
     const std::string path = (std::filesystem::current_path() / "dump.png").string();
     ASSERT_TRUE(desktop.dumpPng(w, path));
     uint32_t width = 0, height = 0;
