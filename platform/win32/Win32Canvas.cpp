@@ -16,7 +16,7 @@ bool IsSymbolFont(const Font& font) { return font.name == "Symbol"; }
 
 class SelectFont {
 public:
-    SelectFont(HDC dc, HFONT font) : m_dc(dc), m_old(SelectObject(dc, font)) {}
+    SelectFont(HDC dc, HFONT font) : m_dc(dc), m_old(SelectObject(dc, font)) { }
     ~SelectFont() { SelectObject(m_dc, m_old); }
     SelectFont(const SelectFont&) = delete;
     SelectFont& operator=(const SelectFont&) = delete;
@@ -53,14 +53,14 @@ void* FontCache::get(const Font& font)
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    LOGFONTW spec {};
-    spec.lfHeight = height;
-    spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    spec.lfCharSet = IsSymbolFont(font) ? SYMBOL_CHARSET : DEFAULT_CHARSET;
-    spec.lfQuality = NONANTIALIASED_QUALITY; // crisp glyphs: the pixels are read back by tests
+    LOGFONTW request {};
+    request.lfHeight = height;
+    request.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    request.lfCharSet = IsSymbolFont(font) ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+    request.lfQuality = NONANTIALIASED_QUALITY; // crisp glyphs: the pixels are read back by tests
     const std::wstring face = Widen(font.name).substr(0, LF_FACESIZE - 1);
-    std::copy(face.begin(), face.end(), spec.lfFaceName);
-    HFONT made = CreateFontIndirectW(&spec);
+    std::copy(face.begin(), face.end(), request.lfFaceName);
+    HFONT made = CreateFontIndirectW(&request);
     m_fonts[key] = made;
     return made;
 }

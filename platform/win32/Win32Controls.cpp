@@ -101,7 +101,8 @@ void ChildWindow::create(const wchar_t* className, uint32_t style)
     if (!m_form.hwnd())
         return;
     const Rect& b = m_control.bounds();
-    style |= WS_CHILD | WS_CLIPSIBLINGS | (m_control.visible() ? WS_VISIBLE : 0) | (m_control.enabled() ? 0 : WS_DISABLED);
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (m_control.visible() ? WS_VISIBLE : 0)
+        | (m_control.enabled() ? 0 : WS_DISABLED);
     HWND hwnd = CreateWindowExW(0, className, Widen(m_control.caption()).c_str(), style, b.left, b.top, b.width(),
                                 b.height(), Hwnd(m_form.hwnd()), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd)
@@ -160,7 +161,7 @@ void ChildWindow::apply(Property property)
     }
 }
 
-void ChildWindow::notify(int) {}
+void ChildWindow::notify(int) { }
 
 void ChildWindow::mouseDown(int button, int x, int y, unsigned keys)
 {
@@ -184,6 +185,20 @@ void Win32Button::notify(int code)
 Win32Label::Win32Label(Win32Form& form, const std::string& name) : Label(name), ChildWindow(form, *this)
 {
     create(L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX);
+}
+
+void Win32Label::changed(Property property)
+{
+    if (property != Property::Alignment || !m_hwnd) {
+        apply(property);
+        return;
+    }
+    const LONG_PTR align = alignment() == Alignment::Center ? SS_CENTER
+        : alignment() == Alignment::Right                   ? SS_RIGHT
+                                                            : SS_LEFT;
+    const LONG_PTR style = GetWindowLongPtrW(Hwnd(m_hwnd), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+    SetWindowLongPtrW(Hwnd(m_hwnd), GWL_STYLE, style | align);
+    InvalidateRect(Hwnd(m_hwnd), nullptr, TRUE);
 }
 
 void Win32Label::notify(int code)
@@ -229,8 +244,9 @@ void Win32ListBox::make()
 {
     destroy();
     m_madeMulti = multiSelect();
-    create(L"LISTBOX", WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                           (m_madeMulti ? LBS_EXTENDEDSEL : 0));
+    create(L"LISTBOX",
+           WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT
+               | (m_madeMulti ? LBS_EXTENDEDSEL : 0));
     showItems();
     showSelection();
 }

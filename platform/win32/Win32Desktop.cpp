@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <mmsystem.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -42,9 +43,9 @@ class WindowDc {
 public:
     WindowDc(HWND hwnd, bool clientOnly, bool overChildren = false)
         : m_hwnd(hwnd),
-          m_dc(overChildren ? GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | (clientOnly ? 0 : DCX_WINDOW))
-               : clientOnly ? GetDC(hwnd)
-                            : GetWindowDC(hwnd))
+          m_dc(overChildren     ? GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | (clientOnly ? 0 : DCX_WINDOW))
+                   : clientOnly ? GetDC(hwnd)
+                                : GetWindowDC(hwnd))
     {
     }
     ~WindowDc()
@@ -170,8 +171,9 @@ bool Win32Desktop::showWindow(WindowHandle window, int showCommand)
 
 bool Win32Desktop::setTopmost(WindowHandle window, bool topmost)
 {
-    return window && SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return window
+        && SetWindowPos(Hwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool Win32Desktop::isTopmost(WindowHandle window)
@@ -181,8 +183,8 @@ bool Win32Desktop::isTopmost(WindowHandle window)
 
 bool Win32Desktop::repaintWindow(WindowHandle window)
 {
-    return window && RedrawWindow(Hwnd(window), nullptr, nullptr,
-                                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return window
+        && RedrawWindow(Hwnd(window), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // --- pixels ---
@@ -234,8 +236,9 @@ bool Win32Desktop::paintPixels(WindowHandle window, bool clientOnly, Point at, c
         return false;
     BITMAPINFO info = DibHeader(image.width, -image.height, 32);
     return SetDIBitsToDevice(windowDc.get(), at.x, at.y, static_cast<DWORD>(image.width),
-                             static_cast<DWORD>(image.height), 0, 0, 0, static_cast<UINT>(image.height),
-                             bits.data(), &info, DIB_RGB_COLORS) > 0;
+                             static_cast<DWORD>(image.height), 0, 0, 0, static_cast<UINT>(image.height), bits.data(),
+                             &info, DIB_RGB_COLORS)
+        > 0;
 }
 
 // --- mouse ---
@@ -285,8 +288,6 @@ void Win32Desktop::processEvents()
         if (m_quit)
             break; // the rest waits: the program is ending
     }
-    if (afterEvents)
-        afterEvents();
 }
 
 void Win32Desktop::waitUntil(uint32_t tick)
@@ -294,8 +295,8 @@ void Win32Desktop::waitUntil(uint32_t tick)
     for (;;) {
         processEvents();
         const int32_t left = static_cast<int32_t>(tick - GetTickCount()); // safe across the wrap
-        if (left <= 0 || m_quit)
-            return;
+        if (left <= 0)
+            return; // a program that quits ends its waits itself (see System.h)
         MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }
@@ -359,6 +360,9 @@ bool Win32Desktop::openWebPage(const std::string& url)
     // Only web addresses: ShellExecute would run a program or open a document just as readily.
     if (!IsWebAddress(url))
         return false;
+    // The shell may hand the address to a COM handler: this thread needs COM (once; kept).
+    static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    (void)com;
     const auto result = ShellExecuteW(nullptr, L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -55,20 +55,20 @@ public:
     bool openWebPage(const std::string& url) override;
     std::string programFolder() override;
 
-    // For the forms of the same program: a hook that sees each message before it is dispatched
-    // (true: handled, do not dispatch), one that runs after each batch of events, and the quit
-    // request that ends waits early. A WM_QUIT taken from the queue also counts as a request.
+    // For the forms of the same program: a hook that sees each message (a MSG*) before it is
+    // dispatched (true: handled, do not dispatch), and the quit request that makes the event loop
+    // return. A WM_QUIT taken from the queue also counts as a request. Waits go on until their
+    // time; the portable waits end early when told (see System.h).
     std::function<bool(void* msg)> preDispatch;
-    std::function<void()> afterEvents;
     void requestQuit(int exitCode);
     bool quitRequested() const { return m_quit; }
     int exitCode() const { return m_exitCode; }
 
 private:
-    bool m_quit { false };
-    int m_exitCode { 0 };
+    bool m_quit {false};
+    int m_exitCode {0};
     std::map<std::string, bool> m_instances; // program name -> another copy was running
-    std::vector<void*> m_mutexes;            // held for the whole run
+    std::vector<void*> m_mutexes; // held for the whole run
 };
 
 } // namespace scorlet

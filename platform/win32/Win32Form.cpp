@@ -74,13 +74,13 @@ bool RegisterFormClasses()
     return registered;
 }
 
-Win32Form::Win32Form(const std::string& name, FontCache& fonts, Win32Desktop& desktop)
-    : Form(name), m_fonts(fonts), m_desktop(desktop)
+Win32Form::Win32Form(const std::string& name, FontCache& fonts) : Form(name), m_fonts(fonts)
 {
     storeVisible(false); // a new form shows only when the program says so
+    m_shownBorder = borderStyle();
     RegisterFormClasses();
-    CreateWindowExW(exStyleBits(), L"ScorletForm", L"", styleBits(), CW_USEDEFAULT, CW_USEDEFAULT, 320, 240,
-                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    CreateWindowExW(exStyleBits(), L"ScorletForm", L"", styleBits(), CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr,
+                    nullptr, GetModuleHandleW(nullptr), this);
     m_canvas = std::make_unique<BackBuffer>(m_hwnd, fonts, backColor());
     m_canvas->resize(clientSize(), backColor());
     storeScreenState();
@@ -115,7 +115,8 @@ uint32_t Win32Form::styleBits() const
 
 uint32_t Win32Form::exStyleBits() const
 {
-    return (borderStyle() == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0) | (topmost() ? WS_EX_TOPMOST : 0);
+    // Top-most is not a style to set: SetWindowPos places the window (see changed()).
+    return borderStyle() == BorderStyle::ToolWindow ? WS_EX_TOOLWINDOW : 0;
 }
 
 Size Win32Form::clientSize() const
@@ -146,6 +147,18 @@ void Win32Form::storeScreenState()
         storeBounds({r.left, r.top, r.right, r.bottom});
 }
 
+void Win32Form::applyBorderStyle()
+{
+    HWND hwnd = Hwnd(m_hwnd);
+    if (!hwnd || borderStyle() == m_shownBorder)
+        return;
+    const LONG_PTR keep = GetWindowLongPtrW(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_DISABLED);
+    SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(styleBits()) | keep);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyleBits() | (topmost() ? WS_EX_TOPMOST : 0));
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    m_shownBorder = borderStyle();
+}
+
 void Win32Form::changed(Property property)
 {
     HWND hwnd = Hwnd(m_hwnd);
@@ -155,14 +168,12 @@ void Win32Form::changed(Property property)
     case Property::Caption:
         SetWindowTextW(hwnd, Widen(caption()).c_str());
         break;
-    case Property::Bounds: { // also the border style
-        const LONG_PTR keep = GetWindowLongPtrW(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_DISABLED);
-        if (static_cast<uint32_t>(GetWindowLongPtrW(hwnd, GWL_STYLE) & ~keep) != styleBits()) {
-            SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(styleBits()) | keep);
-            SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyleBits());
-            SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        }
-        const Rect b = bounds();
+    case Property::BorderStyle:
+        applyBorderStyle();
+        break;
+    case Property::Bounds: {
+        const Rect b = bounds(); // before anything the window reports back while it changes
+        applyBorderStyle();
         if (!b.empty())
             MoveWindow(hwnd, b.left, b.top, b.width(), b.height(), TRUE);
         break;
@@ -176,13 +187,15 @@ void Win32Form::changed(Property property)
             ShowWindow(hwnd, windowState() == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
         break;
     case Property::Topmost:
-        SetWindowPos(hwnd, topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
     case Property::WindowState:
         if (visible())
-            ShowWindow(hwnd, windowState() == WindowState::Minimized   ? SW_MINIMIZE
-                             : windowState() == WindowState::Maximized ? SW_MAXIMIZE
-                                                                       : SW_RESTORE);
+            ShowWindow(hwnd,
+                       windowState() == WindowState::Minimized       ? SW_MINIMIZE
+                           : windowState() == WindowState::Maximized ? SW_MAXIMIZE
+                                                                     : SW_RESTORE);
         break;
     case Property::Enabled:
         EnableWindow(hwnd, enabled());
@@ -201,7 +214,10 @@ Button& Win32Form::addButton(const std::string& name) { return adopt(std::make_u
 Label& Win32Form::addLabel(const std::string& name) { return adopt(std::make_unique<Win32Label>(*this, name)); }
 ListBox& Win32Form::addListBox(const std::string& name) { return adopt(std::make_unique<Win32ListBox>(*this, name)); }
 Frame& Win32Form::addFrame(const std::string& name) { return adopt(std::make_unique<Win32Frame>(*this, name)); }
-PictureBox& Win32Form::addPicture(const std::string& name) { return adopt(std::make_unique<Win32Picture>(*this, name)); }
+PictureBox& Win32Form::addPicture(const std::string& name)
+{
+    return adopt(std::make_unique<Win32Picture>(*this, name));
+}
 
 Timer& Win32Form::addTimer(const std::string& name)
 {
@@ -250,8 +266,8 @@ void Win32Form::updateToolTip(ChildWindow& child)
         return;
     if (!m_toolTip)
         m_toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(m_hwnd),
-                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(m_hwnd), nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
     if (!m_toolTip)
         return;
     std::wstring text = Widen(child.control().toolTip());
@@ -385,9 +401,9 @@ intptr_t Win32Form::handleMessage(unsigned msg, uintptr_t wParam, intptr_t lPara
             return 0;
         if (wParam != SIZE_MINIMIZED)
             m_canvas->resize(clientSize(), backColor());
-        storeWindowState(wParam == SIZE_MINIMIZED   ? WindowState::Minimized
-                         : wParam == SIZE_MAXIMIZED ? WindowState::Maximized
-                                                    : WindowState::Normal);
+        storeWindowState(wParam == SIZE_MINIMIZED       ? WindowState::Minimized
+                             : wParam == SIZE_MAXIMIZED ? WindowState::Maximized
+                                                        : WindowState::Normal);
         storeScreenState();
         if (onResize)
             onResize();
@@ -412,8 +428,7 @@ intptr_t Win32Form::handleMessage(unsigned msg, uintptr_t wParam, intptr_t lPara
             }
         }
         return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
+    case WM_CTLCOLORSTATIC: { // labels and frames; buttons keep the system's face colour
         auto child = m_children.find(reinterpret_cast<void*>(lParam));
         if (child == m_children.end())
             return -1;

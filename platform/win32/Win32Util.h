@@ -15,10 +15,7 @@ inline void* HwndOf(WindowHandle window)
 {
     return reinterpret_cast<void*>(static_cast<intptr_t>(static_cast<int32_t>(window)));
 }
-inline WindowHandle HandleOf(const void* hwnd)
-{
-    return static_cast<WindowHandle>(reinterpret_cast<uintptr_t>(hwnd));
-}
+inline WindowHandle HandleOf(const void* hwnd) { return static_cast<WindowHandle>(reinterpret_cast<uintptr_t>(hwnd)); }
 
 // UTF-8 <-> UTF-16 for the wide-character API; invalid input becomes U+FFFD.
 std::wstring Widen(std::string_view utf8);
@@ -31,9 +28,6 @@ constexpr uint32_t DibPixel(Color c)
 {
     return static_cast<uint32_t>((RedByte(c) << 16) | (GreenByte(c) << 8) | BlueByte(c));
 }
-constexpr Color ColorOfDib(uint32_t p)
-{
-    return Rgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
+constexpr Color ColorOfDib(uint32_t p) { return Rgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
 
 } // namespace scorlet::win32

@@ -5,7 +5,6 @@
 // free of <windows.h>.
 
 #include "platform/Form.h"
-#include "platform/win32/Win32Desktop.h"
 
 #include <map>
 #include <memory>
@@ -68,7 +67,7 @@ private:
 // A control's child window: the common part of every control kind.
 class ChildWindow {
 public:
-    ChildWindow(Win32Form& form, Control& control) : m_form(form), m_control(control) {}
+    ChildWindow(Win32Form& form, Control& control) : m_form(form), m_control(control) { }
     virtual ~ChildWindow();
     ChildWindow(const ChildWindow&) = delete;
     ChildWindow& operator=(const ChildWindow&) = delete;
@@ -111,7 +110,7 @@ public:
     void notify(int code) override;
 
 protected:
-    void changed(Property property) override { apply(property); }
+    void changed(Property property) override;
 };
 
 class Win32Frame final : public Frame, public ChildWindow {
@@ -131,7 +130,7 @@ protected:
     void changed(Property property) override;
 
 private:
-    void make();             // (re)creates the list window in the current multi-select mode
+    void make(); // (re)creates the list window in the current multi-select mode
     void showItems();
     void showSelection();
     bool m_madeMulti = false;
@@ -153,7 +152,7 @@ private:
 
 class Win32Timer final : public Timer {
 public:
-    Win32Timer(Win32Form& form, const std::string& name, unsigned id) : Timer(name), m_form(form), m_id(id) {}
+    Win32Timer(Win32Form& form, const std::string& name, unsigned id) : Timer(name), m_form(form), m_id(id) { }
     unsigned id() const { return m_id; }
     void tick(); // a WM_TIMER arrived; skipped while the previous tick's handler still runs
 
@@ -169,7 +168,9 @@ private:
 class Win32MenuItem final : public MenuItem {
 public:
     Win32MenuItem(Win32Form& form, const std::string& name, const std::string& caption)
-        : MenuItem(name, caption), m_form(form) {}
+        : MenuItem(name, caption), m_form(form)
+    {
+    }
     MenuItem& addItem(const std::string& name, const std::string& caption) override;
 
 protected:
@@ -181,7 +182,7 @@ private:
 
 class Win32Form final : public Form {
 public:
-    Win32Form(const std::string& name, FontCache& fonts, Win32Desktop& desktop);
+    Win32Form(const std::string& name, FontCache& fonts);
     ~Win32Form() override;
 
     WindowHandle handle() const override;
@@ -219,12 +220,12 @@ protected:
 private:
     uint32_t styleBits() const;
     uint32_t exStyleBits() const;
+    void applyBorderStyle();
     void storeScreenState();
     void mouse(unsigned msg, uintptr_t wParam, intptr_t lParam);
     void command(uintptr_t wParam, intptr_t lParam);
 
     FontCache& m_fonts;
-    Win32Desktop& m_desktop;
     void* m_hwnd = nullptr;
     void* m_menuBar = nullptr;
     void* m_toolTip = nullptr;
@@ -235,6 +236,7 @@ private:
     unsigned m_nextTimerId = 1;
     bool m_leftDown = false;
     bool m_closing = false;
+    BorderStyle m_shownBorder = BorderStyle::Fixed; // the style the window was made or last set with
 };
 
 // The window classes of forms and pictures, registered once per program.

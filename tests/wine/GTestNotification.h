@@ -9,10 +9,7 @@ namespace testing::internal {
 
 class Notification {
 public:
-    Notification()
-        : m_event(CreateEventW(nullptr, TRUE, FALSE, nullptr))
-    {
-    }
+    Notification() : m_event(CreateEventW(nullptr, TRUE, FALSE, nullptr)) { }
     ~Notification() { CloseHandle(m_event); }
     Notification(const Notification&) = delete;
     Notification& operator=(const Notification&) = delete;

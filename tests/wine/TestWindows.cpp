@@ -72,8 +72,8 @@ void PaintLook(HWND hwnd, HDC dc, const Look& look)
 
 void PaintPatternA(HDC dc)
 {
-    Fill(dc, RECT { 0, 0, ClientWidth, ClientHeight }, RGB(40, 0, 0));
-    Fill(dc, RECT { RedLeft, RedTop, RedRight, RedBottom }, RGB(255, 0, 0));
+    Fill(dc, RECT {0, 0, ClientWidth, ClientHeight}, RGB(40, 0, 0));
+    Fill(dc, RECT {RedLeft, RedTop, RedRight, RedBottom}, RGB(255, 0, 0));
     SetPixelV(dc, 0, 0, RGB(0, 0, 255));
     SetPixelV(dc, ClientWidth - 1, ClientHeight - 1, RGB(0, 255, 0));
     SetPixelV(dc, WhiteX, WhiteY, RGB(255, 255, 255));
@@ -82,8 +82,8 @@ void PaintPatternA(HDC dc)
 std::wstring Wide(const std::string& utf8)
 {
     std::wstring wide(utf8.size() + 1, L'\0');
-    const int n = MultiByteToWideChar(
-        CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), static_cast<int>(wide.size()));
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                                      static_cast<int>(wide.size()));
     wide.resize(n > 0 ? n : 0);
     return wide;
 }
@@ -124,8 +124,9 @@ void RunCommand(const std::string& line)
     if (!title.empty() && title.back() == '\r')
         title.pop_back();
     gLooks[id] = look;
-    HWND hwnd = CreateWindowExW(0, L"ScorletWineWindows", Wide(title).c_str(), FixedStyle, r.left, r.top,
-        r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd
+        = CreateWindowExW(0, L"ScorletWineWindows", Wide(title).c_str(), FixedStyle, r.left, r.top, r.right - r.left,
+                          r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) {
         Log("failed " + id);
         return;
@@ -197,10 +198,10 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 // A window whose client area is exactly ClientWidth x ClientHeight at the given screen position.
 HWND MakeWindow(const char* title, DWORD style, int x, int y, const char* tag)
 {
-    RECT r { 0, 0, ClientWidth, ClientHeight };
+    RECT r {0, 0, ClientWidth, ClientHeight};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     HWND hwnd = CreateWindowExW(0, L"ScorletWineWindows", Wide(title).c_str(), style, x, y, r.right - r.left,
-        r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd)
         gTags[hwnd] = tag;
     return hwnd;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Wine test of platform/win32: the window program and the probe as two processes on one Xvfb
-# screen, first with the Western code page, then with the Japanese one (title conversion only).
+# screen, first with the Western code page, then with the Japanese one (code page 932: titles,
+# Japanese font names and text).
 #
 #   run-wine-test.sh EXE_DIR RUN_DIR PREFIX
 #
