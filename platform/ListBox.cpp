@@ -30,6 +30,23 @@ void ListBox::removeItem(int index)
     changed(Property::Items);
 }
 
+void ListBox::setMultiSelect(bool on)
+{
+    if (m_multiSelect == on)
+        return;
+    m_multiSelect = on;
+    if (!on) {
+        const std::vector<int> chosen = selectedIndexes();
+        const bool keepCurrent = selected(m_listIndex);
+        m_selected.assign(m_items.size(), false);
+        if (!chosen.empty()) {
+            m_listIndex = keepCurrent ? m_listIndex : chosen.front();
+            m_selected[m_listIndex] = true;
+        }
+    }
+    changed(Property::Selection);
+}
+
 bool ListBox::selected(int index) const
 {
     return validIndex(index) && m_selected[index];

@@ -19,8 +19,10 @@ public:
     void clear() { setItems({}); }
     int count() const { return static_cast<int>(m_items.size()); }
 
+    // Several items selected at once (extended selection). Turning it off keeps one item selected:
+    // the current one if it was, else the first.
     bool multiSelect() const { return m_multiSelect; }
-    void setMultiSelect(bool on) { m_multiSelect = on; }
+    void setMultiSelect(bool on);
 
     bool selected(int index) const;
     void setSelected(int index, bool on);

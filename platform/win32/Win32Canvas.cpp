@@ -125,9 +125,10 @@ void BackBuffer::resize(Size size, Color fill)
     invalidate();
 }
 
-void BackBuffer::paintTo(void* dc) const
+void BackBuffer::paintTo(void* dc, Point from) const
 {
-    BitBlt(static_cast<HDC>(dc), 0, 0, m_size.width, m_size.height, static_cast<HDC>(m_dc), 0, 0, SRCCOPY);
+    BitBlt(static_cast<HDC>(dc), 0, 0, m_size.width - from.x, m_size.height - from.y, static_cast<HDC>(m_dc), from.x,
+           from.y, SRCCOPY);
 }
 
 void BackBuffer::invalidate()

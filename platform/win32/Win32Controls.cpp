@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace scorlet::win32 {
 
 namespace {
@@ -45,7 +47,30 @@ LRESULT CALLBACK ControlSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-// The picture's own class: shows its back buffer; a press and release is a click.
+// For the project's own control classes: a press and release is a click. True when used up.
+bool ClickMessage(ChildWindow& child, UINT msg)
+{
+    Control& control = child.control();
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        child.pressed = true;
+        return true;
+    case WM_LBUTTONUP: {
+        const bool click = child.pressed;
+        child.pressed = false;
+        if (click && control.onClick)
+            control.onClick();
+        return true;
+    }
+    case WM_LBUTTONDBLCLK:
+        if (control.onDoubleClick)
+            control.onDoubleClick();
+        return true;
+    }
+    return false;
+}
+
+// The picture's own class: shows its back buffer.
 LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* picture = reinterpret_cast<Win32Picture*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -61,35 +86,61 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_LBUTTONDOWN:
-        picture->pressed = true;
-        return 0;
-    case WM_LBUTTONUP:
-        if (picture->pressed && picture->onClick) {
-            picture->pressed = false;
-            picture->onClick();
-        }
-        picture->pressed = false;
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        if (picture->onDoubleClick)
-            picture->onDoubleClick();
+    }
+    return ClickMessage(*picture, msg) ? 0 : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// The frame's own class (the system's group box leaves its inside unpainted).
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* frame = reinterpret_cast<Win32Frame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!frame)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        frame->paint(dc);
+        EndPaint(hwnd, &ps);
         return 0;
     }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND:
+        return 1;
+    }
+    return ClickMessage(*frame, msg) ? 0 : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+bool RegisterClassOf(const wchar_t* name, WNDPROC procedure)
+{
+    WNDCLASSW wc {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    return RegisterClassW(&wc) != 0;
+}
+
+// Text in a colour, or greyed and embossed as the system shows a disabled caption.
+void DrawCaption(HDC dc, const std::wstring& text, RECT box, UINT format, bool enabled, Color color)
+{
+    SetBkMode(dc, TRANSPARENT);
+    if (!enabled) {
+        RECT shadow = box;
+        OffsetRect(&shadow, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextW(dc, text.c_str(), -1, &shadow, format);
+        color = GetSysColor(COLOR_GRAYTEXT);
+    }
+    SetTextColor(dc, color);
+    DrawTextW(dc, text.c_str(), -1, &box, format);
 }
 
 } // namespace
 
-bool RegisterPictureClass()
+bool RegisterControlClasses()
 {
-    WNDCLASSW wc {};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = PictureProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = L"ScorletPicture";
-    return RegisterClassW(&wc) != 0;
+    return RegisterClassOf(L"ScorletPicture", PictureProc) && RegisterClassOf(L"ScorletFrame", FrameProc);
 }
 
 // --- the common part ---
@@ -113,12 +164,15 @@ void ChildWindow::create(const wchar_t* className, uint32_t style)
     m_form.adoptChild(m_hwnd, this);
     if (!m_control.toolTip().empty())
         m_form.updateToolTip(*this);
+    m_form.lowerFrames(); // a new window starts at the bottom of its siblings
 }
 
 void ChildWindow::destroy()
 {
-    if (m_hwnd)
-        DestroyWindow(Hwnd(m_hwnd)); // the subclass procedure detaches
+    if (!m_hwnd)
+        return;
+    m_form.dropToolTip(*this);
+    DestroyWindow(Hwnd(m_hwnd)); // the subclass procedure detaches
 }
 
 void ChildWindow::detach()
@@ -163,6 +217,8 @@ void ChildWindow::apply(Property property)
 
 void ChildWindow::notify(int) { }
 
+void ChildWindow::draw(const void*) { }
+
 void ChildWindow::mouseDown(int button, int x, int y, unsigned keys)
 {
     if (m_control.onMouseDown)
@@ -173,13 +229,43 @@ void ChildWindow::mouseDown(int button, int x, int y, unsigned keys)
 
 Win32Button::Win32Button(Win32Form& form, const std::string& name) : Button(name), ChildWindow(form, *this)
 {
-    create(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP);
+    create(L"BUTTON", BS_OWNERDRAW | WS_TABSTOP);
 }
 
 void Win32Button::notify(int code)
 {
-    if (code == BN_CLICKED && onClick)
+    // An owner-drawn button reports the second click of a quick pair as a double click.
+    if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && onClick)
         onClick();
+}
+
+// A raised face in the back colour, sunk while pressed; the caption centred, wrapped at spaces.
+void Win32Button::draw(const void* item)
+{
+    const auto& drawn = *static_cast<const DRAWITEMSTRUCT*>(item);
+    HDC dc = drawn.hDC;
+    const bool pushed = (drawn.itemState & ODS_SELECTED) != 0;
+    RECT face = drawn.rcItem;
+    FillRect(dc, &face, static_cast<HBRUSH>(m_form.brush(backColor())));
+    DrawEdge(dc, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT | BF_ADJUST);
+
+    HGDIOBJ oldFont = SelectObject(dc, static_cast<HFONT>(m_form.fonts().get(font())));
+    const std::wstring text = Widen(caption());
+    const UINT format = DT_CENTER | DT_WORDBREAK | ((drawn.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
+    RECT box = face;
+    InflateRect(&box, -1, 0);
+    RECT measured = box;
+    DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
+    box.top += std::max(0L, (box.bottom - box.top - (measured.bottom - measured.top)) / 2);
+    if (pushed)
+        OffsetRect(&box, 1, 1);
+    DrawCaption(dc, text, box, format, (drawn.itemState & ODS_DISABLED) == 0, foreColor());
+    SelectObject(dc, oldFont);
+
+    if ((drawn.itemState & ODS_FOCUS) && !(drawn.itemState & ODS_NOFOCUSRECT)) {
+        InflateRect(&face, -1, -1);
+        DrawFocusRect(dc, &face);
+    }
 }
 
 Win32Label::Win32Label(Win32Form& form, const std::string& name) : Label(name), ChildWindow(form, *this)
@@ -211,9 +297,46 @@ void Win32Label::notify(int code)
 
 Win32Frame::Win32Frame(Win32Form& form, const std::string& name) : Frame(name), ChildWindow(form, *this)
 {
-    create(L"BUTTON", BS_GROUPBOX);
-    if (m_hwnd) // behind the controls that sit on it
-        SetWindowPos(Hwnd(m_hwnd), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    create(L"ScorletFrame", 0);
+    if (!m_hwnd)
+        return;
+    SetWindowLongPtrW(Hwnd(m_hwnd), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<Win32Frame*>(this)));
+    SetWindowPos(Hwnd(m_hwnd), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Frame::changed(Property property)
+{
+    apply(property);
+    if (m_hwnd)
+        InvalidateRect(Hwnd(m_hwnd), nullptr, FALSE); // caption, font, colours and enabled state are drawn here
+}
+
+void Win32Frame::paint(void* context)
+{
+    HDC dc = static_cast<HDC>(context);
+    RECT all;
+    GetClientRect(Hwnd(m_hwnd), &all);
+    const Rect& b = bounds();
+    BackBuffer& under = m_form.buffer();
+    if (b.left < 0 || b.top < 0 || b.right > under.size().width || b.bottom > under.size().height)
+        FillRect(dc, &all, static_cast<HBRUSH>(m_form.brush(m_form.backColor())));
+    under.paintTo(dc, {b.left, b.top});
+
+    HGDIOBJ oldFont = SelectObject(dc, static_cast<HFONT>(m_form.fonts().get(font())));
+    const std::wstring text = Widen(caption());
+    constexpr int TextLeft = 8;
+    RECT label {TextLeft, 0, all.right, all.bottom};
+    DrawTextW(dc, text.c_str(), -1, &label, DT_SINGLELINE | DT_CALCRECT);
+    RECT outline = all;
+    if (!text.empty())
+        outline.top += (label.bottom - label.top) / 2 - 1;
+    const int saved = SaveDC(dc);
+    if (!text.empty()) // the outline breaks for the caption
+        ExcludeClipRect(dc, label.left, label.top, label.right, label.bottom);
+    DrawEdge(dc, &outline, EDGE_ETCHED, BF_RECT);
+    RestoreDC(dc, saved);
+    DrawCaption(dc, text, label, DT_SINGLELINE, enabled(), foreColor());
+    SelectObject(dc, oldFont);
 }
 
 Win32Picture::Win32Picture(Win32Form& form, const std::string& name) : PictureBox(name), ChildWindow(form, *this)

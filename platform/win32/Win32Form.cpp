@@ -69,7 +69,7 @@ bool RegisterFormClasses()
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
         wc.lpszClassName = L"ScorletForm";
-        return RegisterClassW(&wc) != 0 && RegisterPictureClass();
+        return RegisterClassW(&wc) != 0 && RegisterControlClasses();
     }();
     return registered;
 }
@@ -133,6 +133,12 @@ void Win32Form::setClientSize(Size size)
     AdjustWindowRectEx(&r, styleBits(), m_menuBar != nullptr, exStyleBits());
     const Rect& b = bounds();
     setBounds({b.left, b.top, b.left + r.right - r.left, b.top + r.bottom - r.top});
+    // The estimate takes the menu bar as one line; a bar too wide for the window wraps.
+    const Size now = clientSize();
+    if (!m_hwnd || windowState() != WindowState::Normal || now == size)
+        return;
+    const Rect placed = bounds();
+    setBounds({placed.left, placed.top, placed.right + size.width - now.width, placed.bottom + size.height - now.height});
 }
 
 // What the user or the system did to the window goes back into the properties.
@@ -283,6 +289,43 @@ void Win32Form::updateToolTip(ChildWindow& child)
     }
 }
 
+void Win32Form::dropToolTip(ChildWindow& child)
+{
+    if (!m_toolTip || !child.hwnd())
+        return;
+    TTTOOLINFOW tool {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = Hwnd(m_hwnd);
+    tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd());
+    SendMessageW(Hwnd(m_toolTip), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32Form::lowerFrames()
+{
+    for (const auto& control : controls())
+        if (auto* frame = dynamic_cast<Win32Frame*>(control.get()); frame && frame->hwnd())
+            SetWindowPos(Hwnd(frame->hwnd()), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Frames show the form's picture inside them: what was just painted under a frame is painted
+// there too.
+void Win32Form::repaintFrames(const void* area)
+{
+    const RECT& painted = *static_cast<const RECT*>(area);
+    for (const auto& control : controls()) {
+        auto* frame = dynamic_cast<Win32Frame*>(control.get());
+        if (!frame || !frame->hwnd() || !frame->visible())
+            continue;
+        const Rect& b = frame->bounds();
+        const RECT place {b.left, b.top, b.right, b.bottom};
+        RECT both;
+        if (!IntersectRect(&both, &place, &painted))
+            continue;
+        OffsetRect(&both, -b.left, -b.top);
+        InvalidateRect(Hwnd(frame->hwnd()), &both, FALSE);
+    }
+}
+
 void* Win32Form::brush(Color color)
 {
     void*& brush = m_brushes[color];
@@ -389,8 +432,10 @@ intptr_t Win32Form::handleMessage(unsigned msg, uintptr_t wParam, intptr_t lPara
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(Hwnd(m_hwnd), &ps);
-        if (m_canvas)
+        if (m_canvas) {
             m_canvas->paintTo(dc);
+            repaintFrames(&ps.rcPaint);
+        }
         EndPaint(Hwnd(m_hwnd), &ps);
         return 0;
     }
@@ -428,7 +473,8 @@ intptr_t Win32Form::handleMessage(unsigned msg, uintptr_t wParam, intptr_t lPara
             }
         }
         return 0;
-    case WM_CTLCOLORSTATIC: { // labels and frames; buttons keep the system's face colour
+    case WM_CTLCOLORSTATIC: // labels
+    case WM_CTLCOLORBTN: {  // what an owner-drawn button is erased with before it is drawn
         auto child = m_children.find(reinterpret_cast<void*>(lParam));
         if (child == m_children.end())
             return -1;
@@ -436,6 +482,14 @@ intptr_t Win32Form::handleMessage(unsigned msg, uintptr_t wParam, intptr_t lPara
         SetTextColor(dc, child->second->control().foreColor());
         SetBkColor(dc, child->second->control().backColor());
         return reinterpret_cast<intptr_t>(brush(child->second->control().backColor()));
+    }
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        auto child = m_children.find(item->hwndItem);
+        if (child == m_children.end())
+            return -1;
+        child->second->draw(item);
+        return TRUE;
     }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

@@ -38,7 +38,8 @@ public:
 
     // New size; the old picture is kept at the top-left corner, new parts get `fill`.
     void resize(Size size, Color fill);
-    void paintTo(void* dc) const;
+    // Copies the picture to the DC's origin, starting at `from` of the picture.
+    void paintTo(void* dc, Point from = {}) const;
 
     Size size() const override { return m_size; }
     void drawText(Point at, const std::string& text, const Font& font, Color color) override;
@@ -64,7 +65,8 @@ private:
     Size m_size;
 };
 
-// A control's child window: the common part of every control kind.
+// A control's child window: the common part of every control kind. Frames always lie below the
+// other controls of their form, whichever was made first.
 class ChildWindow {
 public:
     ChildWindow(Win32Form& form, Control& control) : m_form(form), m_control(control) { }
@@ -80,10 +82,13 @@ public:
     void apply(Property property);
     // WM_COMMAND notifications from the control.
     virtual void notify(int code);
+    // WM_DRAWITEM for an owner-drawn control (a DRAWITEMSTRUCT).
+    virtual void draw(const void* item);
     // Mouse buttons pressed on the control (from its subclass procedure).
     void mouseDown(int button, int x, int y, unsigned keys);
     // The window is gone (destroyed with its form, or remade).
     void detach();
+    bool pressed = false; // for controls that make clicks themselves: the left button went down here
 
 protected:
     // Creates the window; called by the control kinds' constructors.
@@ -95,10 +100,12 @@ protected:
     void* m_hwnd = nullptr;
 };
 
+// Owner-drawn, so that its back and fore colours show on every system.
 class Win32Button final : public Button, public ChildWindow {
 public:
     Win32Button(Win32Form& form, const std::string& name);
     void notify(int code) override;
+    void draw(const void* item) override;
 
 protected:
     void changed(Property property) override { apply(property); }
@@ -113,12 +120,15 @@ protected:
     void changed(Property property) override;
 };
 
+// A group box of its own class: an etched outline with the caption set into its top edge, and
+// inside it whatever the form shows there (the form's back colour and drawings).
 class Win32Frame final : public Frame, public ChildWindow {
 public:
     Win32Frame(Win32Form& form, const std::string& name);
+    void paint(void* dc);
 
 protected:
-    void changed(Property property) override { apply(property); }
+    void changed(Property property) override;
 };
 
 class Win32ListBox final : public ListBox, public ChildWindow {
@@ -141,7 +151,6 @@ public:
     Win32Picture(Win32Form& form, const std::string& name);
     Canvas& canvas() override { return *m_canvas; }
     BackBuffer& buffer() { return *m_canvas; }
-    bool pressed = false; // the left button went down here and is not up yet
 
 protected:
     void changed(Property property) override;
@@ -196,6 +205,7 @@ public:
     Timer& addTimer(const std::string& name) override;
     MenuItem& addMenu(const std::string& name, const std::string& caption) override;
     Canvas& canvas() override { return *m_canvas; }
+    BackBuffer& buffer() { return *m_canvas; }
     void close() override;
     bool loaded() const override { return m_hwnd != nullptr; }
 
@@ -208,6 +218,8 @@ public:
     void rebuildMenu();
     void updateTimer(Win32Timer& timer);
     void updateToolTip(ChildWindow& child);
+    void dropToolTip(ChildWindow& child);
+    void lowerFrames(); // every frame below the other controls, in the order they were made
     void* brush(Color color); // HBRUSH, kept until the form goes
     // A key went down in this form or one of its controls: onKeyDown, and Esc presses the
     // cancel button. True when the key was used up.
@@ -221,6 +233,7 @@ private:
     uint32_t styleBits() const;
     uint32_t exStyleBits() const;
     void applyBorderStyle();
+    void repaintFrames(const void* area); // a RECT of the client area that was painted
     void storeScreenState();
     void mouse(unsigned msg, uintptr_t wParam, intptr_t lParam);
     void command(uintptr_t wParam, intptr_t lParam);
@@ -239,8 +252,8 @@ private:
     BorderStyle m_shownBorder = BorderStyle::Fixed; // the style the window was made or last set with
 };
 
-// The window classes of forms and pictures, registered once per program.
+// The window classes of forms, pictures and frames, registered once per program.
 bool RegisterFormClasses();
-bool RegisterPictureClass();
+bool RegisterControlClasses();
 
 } // namespace scorlet::win32

@@ -1,6 +1,5 @@
 #include "tableclient/window/Languages.h"
 
-#include "companion/main/WindowTitles.h"
 
 namespace scorlet::table {
 
@@ -64,9 +63,11 @@ TableWords WordsOf(int language) {
 
 std::string TableTitle(int language, std::string_view tableNumber, std::string_view host) {
   std::string title(LanguageRow(language).gameTitle);
-  title += " - Table: ";
+  title += " - ";
+  title += titles::TableNameWord;
   title += tableNumber;
-  title += " - Host: ";
+  title += " - ";
+  title += titles::HostWord;
   title += host;
   return title;
 }

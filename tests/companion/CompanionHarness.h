@@ -15,6 +15,8 @@ namespace scorlet::companion::testing {
 
 // A folder for one test's program; never under a temporary folder, where the program stops.
 std::filesystem::path TestFolder(const std::string& name);
+// The whole file as bytes; empty when missing.
+std::string ReadAll(const std::filesystem::path& path);
 
 class Harness {
  public:

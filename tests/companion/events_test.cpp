@@ -91,41 +91,31 @@ TEST(EventsTest, LinkMenuOpensTheConfiguredPages) {
   EXPECT_EQ(h.app().frmZ.menu_Link->caption(), "リンク");
 }
 
-TEST(EventsTest, EndButtonSavesThePositionsAndEnds) {
-  Harness h("EndButton");
-  h.WriteIni("CFG=pos.cfg\r\n");
-  ASSERT_TRUE(h.Start());
-  ASSERT_TRUE(h.program->clickControl("frmZ", "cmdEnd"));
-  EXPECT_TRUE(h.program->quitting());
-  EXPECT_EQ(h.app().loop.endCode, ExitNormal);
-  std::ifstream file(h.folder / "pos.cfg");
-  std::string first;
-  std::getline(file, first);
-  EXPECT_EQ(first.rfind("1280", 0), 0u) << first;
-}
-
-TEST(EventsTest, ClosingTheWindowEnds) {
-  Harness h("CloseBox");
-  h.WriteIni("CFG=pos.cfg\r\n");
-  ASSERT_TRUE(h.Start());
-  ASSERT_TRUE(h.program->requestClose("frmZ"));
-  EXPECT_TRUE(h.program->quitting());
-  EXPECT_TRUE(std::filesystem::exists(h.folder / "pos.cfg"));
-}
-
-TEST(EventsTest, CtrlCAndCtrlSEndOnTheNextTick) {
-  for (int key : {Key::C, Key::S}) {
-    Harness h(key == Key::C ? "CtrlC" : "CtrlS");
+// End, the close box, Ctrl+C and Ctrl+S all end the program and save the window positions; the
+// keys only ask, and the next tick ends.
+TEST(EventsTest, EveryWayOfEndingSavesThePositions) {
+  enum Way { EndButton, CloseBox, CtrlC, CtrlS };
+  for (Way way : {EndButton, CloseBox, CtrlC, CtrlS}) {
+    SCOPED_TRACE(way);
+    Harness h("End" + std::to_string(way));
     h.WriteIni("CFG=pos.cfg\r\n");
     ASSERT_TRUE(h.Start());
-    KeyEvent press{key};
-    press.ctrl = true;
-    h.program->pressKey("frmZ", press);
-    EXPECT_TRUE(h.app().loop.QuitRequested);
-    EXPECT_FALSE(h.program->quitting());
-    h.Tick();
+    if (way == EndButton) {
+      ASSERT_TRUE(h.program->clickControl("frmZ", "cmdEnd"));
+      EXPECT_EQ(h.app().loop.endCode, ExitNormal);
+    } else if (way == CloseBox) {
+      ASSERT_TRUE(h.program->requestClose("frmZ"));
+    } else {
+      h.program->pressKey("frmZ", KeyEvent{way == CtrlC ? Key::C : Key::S, false, true});
+      EXPECT_TRUE(h.app().loop.QuitRequested);
+      EXPECT_FALSE(h.program->quitting());
+      h.Tick();
+    }
     EXPECT_TRUE(h.program->quitting());
-    EXPECT_TRUE(std::filesystem::exists(h.folder / "pos.cfg"));
+    std::ifstream file(h.folder / "pos.cfg");
+    std::string first;
+    std::getline(file, first);
+    EXPECT_EQ(first.rfind("1280", 0), 0u) << first;
   }
 }
 

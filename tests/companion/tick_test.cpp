@@ -11,7 +11,7 @@ using testing::Harness;
 
 constexpr const char* Reminder = "SystemAsterisk";
 
-TEST(TickTest, OffLineTicksOnlyWatchTheWindows) {
+TEST(TickTest, OffLineTicksOnlyWatchTheWindowsAndBeginPlayStopsTheReminder) {
   Harness h("OffLineTicks");
   h.WriteIni("AlertTime=1\r\n");
   ASSERT_TRUE(h.Start());
@@ -22,6 +22,11 @@ TEST(TickTest, OffLineTicksOnlyWatchTheWindows) {
   // Pausing is ignored off line.
   cmdTimer_Click(h.app());
   EXPECT_EQ(h.app().flags.PauseStartTick, 0u);
+  // On line, the start of the play stops the reminder.
+  h.GoOnline();
+  BeginPlay(h.app());
+  for (int i = 0; i < 6; ++i) h.Tick();
+  EXPECT_EQ(h.SoundsOf(Reminder), 0);
 }
 
 TEST(TickTest, TakeOverTickOnlySetsTheInterval) {
@@ -70,17 +75,6 @@ TEST(TickTest, ReminderComesAfterAlertTimeAndRepeatsUntilCaptureIsOn) {
   h.Tick();
   h.Tick();
   EXPECT_EQ(h.SoundsOf(Reminder), sounds + 1);
-}
-
-TEST(TickTest, BeginPlayStopsTheReminder) {
-  Harness h("ReminderPlay");
-  h.WriteIni("AlertTime=1\r\n");
-  ASSERT_TRUE(h.Start());
-  h.GoOnline();
-  h.program->rightClickControl("frmZ", "cmdBid");
-  BeginPlay(h.app());
-  for (int i = 0; i < 6; ++i) h.Tick();
-  EXPECT_EQ(h.SoundsOf(Reminder), 0);
 }
 
 TEST(TickTest, BidSwitchTwiceKeepsTheSlotsWithNewDueTimes) {

@@ -59,53 +59,37 @@ TEST_F(PrintTest, JapaneseFontOnlyWhenSpeakingJapaneseWithTheFontInstalled)
     EXPECT_EQ(fontOfLast(), "Meiryo");
 }
 
-TEST_F(PrintTest, LongPathsBreakAfterBackslashesSoEachPartFits)
+TEST_F(PrintTest, LongPathsBreakAfterBackslashesOrWithinAWideNameSoEachPartFits)
 {
     const std::string shortPath = "C:\\Games\\GameRec";
     PrintPath(log, shortPath);
     EXPECT_EQ(texts(), std::vector<std::string>{shortPath});
 
-    ClearPrint(log);
-    const std::string longPath = "C:\\Documents and Settings\\Player\\My Documents\\Spades\\ScorletS\\GameRec";
-    PrintPath(log, longPath);
-    const auto lines = texts();
-    ASSERT_GT(lines.size(), 1u);
-    std::string joined;
-    for (const std::string& line : lines) {
-        EXPECT_LT(MixedTextWidth(log, line), 200 - 10) << line;
-        joined += line;
-        if (&line != &lines.back()) {
-            EXPECT_EQ(line.back(), '\\') << line;
+    const std::string wideName = "C:\\" + std::string(80, 'x') + "\\end"; // cut by characters
+    for (const std::string& path : {std::string("C:\\Documents and Settings\\Player\\My Documents\\Spades\\ScorletS\\GameRec"), wideName}) {
+        ClearPrint(log);
+        PrintPath(log, path);
+        const auto lines = texts();
+        ASSERT_GT(lines.size(), 1u);
+        std::string joined;
+        for (const std::string& line : lines) {
+            EXPECT_LT(MixedTextWidth(log, line), 200 - 10) << line;
+            if (path != wideName && &line != &lines.back())
+                EXPECT_EQ(line.back(), '\\') << line;
+            joined += line;
         }
+        EXPECT_EQ(joined, path);
     }
-    EXPECT_EQ(joined, longPath);
 }
 
-TEST_F(PrintTest, AFolderNameWiderThanTheWindowIsCutByCharacters)
-{
-    const std::string path = "C:\\" + std::string(80, 'x') + "\\end";
-    PrintPath(log, path);
-    std::string joined;
-    for (const std::string& line : texts()) {
-        EXPECT_LT(MixedTextWidth(log, line), 190);
-        joined += line;
-    }
-    EXPECT_EQ(joined, path);
-}
-
-TEST_F(PrintTest, MixedWidthCountsDoubleByteCharactersInTheJapaneseFont)
+TEST_F(PrintTest, MixedWidthAndFitTextCountDoubleByteCharactersWhole)
 {
     log.printState().japaneseFont = "MS PGothic";
     const int single = CharWidth(log.font(), false);
     EXPECT_EQ(MixedTextWidth(log, "ab"), 2 * single);
     EXPECT_EQ(MixedTextWidth(log, "a\xE3\x81\x82"), single + CharWidth(log.font(), true));
     EXPECT_EQ(MixedTextWidth(log, "caf\xC3\xA9"), 4 * single) << "Latin-1 letters are single-byte";
-    EXPECT_EQ(MixedTextWidth(log, ""), 0);
-}
-
-TEST_F(PrintTest, FitTextDropsWholeCharactersUntilNarrowerThanTheWidth)
-{
-    const int single = CharWidth(log.font(), false);
+    // FitText drops whole characters until the text is narrower than the width.
     EXPECT_EQ(FitText(log, "abcdef", 6 * single + 1), "abcdef");
     EXPECT_EQ(FitText(log, "abcdef", 6 * single), "abcde") << "equal width does not fit";
     EXPECT_EQ(FitText(log, "ab\xE3\x81\x82", 3 * single), "ab") << "a double-byte character goes whole";

@@ -172,15 +172,6 @@ std::vector<std::string> WriteGame(const std::filesystem::path& workFolder,
   return stems;
 }
 
-std::filesystem::path FreshFolder(const std::string& name) {
-  const char* base = std::getenv("SCORLET_TEST_DIR");
-  std::filesystem::path folder =
-      std::filesystem::path(base ? base : std::filesystem::current_path().string()) / name;
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
 std::string ReadAll(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/WorkFiles.h"
+#include "tests/common/TestFolder.h"
 
 namespace scorlet::summary::testing {
 
@@ -27,7 +28,7 @@ std::vector<std::string> WriteGame(const std::filesystem::path& workFolder,
                                    int first, CodePage codePage = CodePage::Western);
 
 // A fresh folder (emptied when it exists) inside the test's own run folder.
-std::filesystem::path FreshFolder(const std::string& name);
+inline std::filesystem::path FreshFolder(const std::string& name) { return scorlet::testing::TestFolder(name); }
 
 // The whole file as bytes; empty when missing.
 std::string ReadAll(const std::filesystem::path& file);

@@ -61,7 +61,7 @@ TEST(BidTextTest, TextsOfEveryKind) {
 
 std::array<Bid, 4> Bids(Bid n, Bid e, Bid s, Bid w) { return {n, e, s, w}; }
 
-TEST(ScoringTest, ContractsMadeAndSet) {
+TEST(ScoringTest, ContractsMadeAndSetAndTenBagsCostAHundred) {
   TableOptions rules;
   // North-South bid 3 + 4 and take 8: 70 and one bag; East-West bid 4 and take 5: 40 and a bag.
   ScoreLine line = ScoreDeal({}, Bids(Bid::Number(3), Bid::Number(2), Bid::Number(4), Bid::Number(2)),
@@ -71,14 +71,9 @@ TEST(ScoringTest, ContractsMadeAndSet) {
   line = ScoreDeal(line, Bids(Bid::Number(4), Bid::Number(3), Bid::Number(5), Bid::Number(3)),
                    {5, 2, 4, 2}, rules);
   EXPECT_EQ(line, (ScoreLine{161, 1, -19, 1}));
-}
-
-TEST(ScoringTest, TenBagsCostHundredAndDropByTen) {
-  TableOptions rules;
-  ScoreLine before{200, 8, 100, 0};
   // North-South bid 2 and take 6: 20 + 4 bags -> 12 bags -> -100, 2 bags left.
-  ScoreLine line = ScoreDeal(before, Bids(Bid::Number(1), Bid::Number(4), Bid::Number(1), Bid::Number(3)),
-                             {3, 4, 3, 3}, rules);
+  line = ScoreDeal({200, 8, 100, 0}, Bids(Bid::Number(1), Bid::Number(4), Bid::Number(1), Bid::Number(3)),
+                   {3, 4, 3, 3}, rules);
   EXPECT_EQ(line, (ScoreLine{200 + 24 - 100, 2, 170, 0}));
 }
 

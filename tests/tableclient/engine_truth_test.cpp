@@ -1,20 +1,14 @@
 // The truth of finished deals as hand records, and their files.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "tableclient/engine/Bots.h"
 #include "tableclient/engine/Truth.h"
+#include "tests/common/TestFolder.h"
 
 namespace scorlet::table {
 namespace {
 
-std::filesystem::path TestFolder(const char* name) {
-  const char* dir = std::getenv("SCORLET_TEST_DIR");
-  std::filesystem::path folder = std::filesystem::path(dir ? dir : ".") / name;
-  std::filesystem::remove_all(folder);
-  return folder;
-}
+using scorlet::testing::TestFolder;
 
 void PlayDeal(SpadesGame& game) {
   while (BotAct(game)) {
@@ -46,7 +40,7 @@ TEST(TruthTest, RecordHoldsThePlayLeadsAndScore) {
 }
 
 TEST(TruthTest, FilesRoundTripThroughTheWorkFileFormat) {
-  std::filesystem::path folder = TestFolder("truth_roundtrip");
+  const std::filesystem::path folder = TestFolder("truth_roundtrip") / "Truth";  // made by the writer
   GameSetup setup;
   setup.seed = 3;
   setup.options.doubleNilPass = true;

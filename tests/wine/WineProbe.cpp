@@ -5,7 +5,8 @@
 //
 //   scorlet_wine_probe.exe CLICKLOG [--japanese] [gtest flags]
 //
-// The Western run skips the WineJapanese tests; --japanese runs only those.
+// The Western run skips the WineJapanese tests; --japanese runs only those (unless --gtest_filter
+// says otherwise).
 #include <windows.h>
 
 #include "platform/win32/Win32Desktop.h"
@@ -172,7 +173,8 @@ int main(int argc, char** argv)
         return 100;
     }
     const bool japanese = argc > 2 && std::string(argv[2]) == "--japanese";
-    ::testing::GTEST_FLAG(filter) = japanese ? "WineJapanese.*" : "-WineJapanese.*";
+    if (::testing::GTEST_FLAG(filter) == "*") // a filter given on the command line stays
+        ::testing::GTEST_FLAG(filter) = japanese ? "WineJapanese.*" : "-WineJapanese.*";
     Win32Desktop desktop;
     Win32Forms forms(desktop);
     wine::Probe probe {desktop, forms, argv[1]};
