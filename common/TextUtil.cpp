@@ -105,7 +105,9 @@ std::vector<std::string> ReadTokens(std::string_view line, std::size_t count) {
 std::string NumText(long long number) { return std::to_string(number); }
 
 std::string Pad2(long long number) {
-  return (number >= 0 && number < 10 ? "0" : "") + NumText(number);
+  std::string text = NumText(number);
+  if (number >= 0 && number < 10) text.insert(text.begin(), '0');
+  return text;
 }
 
 std::string StripQuotes(std::string_view text) {

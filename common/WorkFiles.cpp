@@ -116,7 +116,10 @@ std::vector<std::string> RecordFileLines(const HandRecord& record) {
   std::vector<std::string> lines{JoinFields(record.PlayerNames), JoinFields(record.Bids)};
   for (std::size_t seat = 0; seat < 4; ++seat) lines.push_back(PlayLine(record, seat));
   const int count = ClampedRowCount(record.ScoreRowCount);
-  lines.push_back(" " + NumText(count) + " ");
+  std::string countLine(1, ' ');
+  countLine += NumText(count);
+  countLine += ' ';
+  lines.push_back(countLine);
   for (int r = 1; r <= count; ++r) {
     lines.push_back(ScoreLine(record.ScoreRows[static_cast<std::size_t>(r)]));
   }

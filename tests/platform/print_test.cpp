@@ -74,8 +74,9 @@ TEST_F(PrintTest, LongPathsBreakAfterBackslashesOrWithinAWideNameSoEachPartFits)
         std::string joined;
         for (const std::string& line : lines) {
             EXPECT_LT(MixedTextWidth(log, line), 200 - 10) << line;
-            if (path != wideName && &line != &lines.back())
+            if (path != wideName && &line != &lines.back()) {
                 EXPECT_EQ(line.back(), '\\') << line;
+            }
             joined += line;
         }
         EXPECT_EQ(joined, path);
