@@ -90,6 +90,8 @@ FrmZ CreateFrmZ(Forms& forms) {
   z.MyRating->setAlignment(Alignment::Right);
 
   // Capture frame with the two capture buttons; pause and the debug counters beside it.
+  z.fraCapture = &form.addFrame("fraCapture");
+  z.fraCapture->setBounds(At(4, 32, 132, 50));
   z.cmdBid = &AddButton(form, "cmdBid", "", At(10, 50, 58, 26));
   z.cmdHand = &AddButton(form, "cmdHand", "", At(72, 50, 58, 26));
   z.cmdTimer = &AddButton(form, "cmdTimer", "", At(142, 50, 62, 26));
@@ -103,6 +105,8 @@ FrmZ CreateFrmZ(Forms& forms) {
   z.filBox->setBounds(At(4, 88, 150, 132));
   z.cmdDEL = &AddButton(form, "cmdDEL", "", At(158, 88, 52, 24));
   z.cmdUndo = &AddButton(form, "cmdUndo", "", At(158, 116, 52, 24));
+  z.frameBOX = &form.addFrame("frameBOX");
+  z.frameBOX->setBounds(At(216, 84, 180, 110));
   z.remBox = &form.addPicture("remBox");
   z.remBox->setBounds(At(220, 98, 172, 92));
   z.Msgbox = &AddLabel(form, "Msgbox", "", At(158, 198, 238, 20));
@@ -130,6 +134,8 @@ FrmZ CreateFrmZ(Forms& forms) {
   z.printTop = z.Bline->bounds().bottom + 6;
 
   // Compass of the hand display: display position 0 (the user) at the bottom.
+  z.Bbox = &form.addFrame("Bbox");
+  z.Bbox->setBounds(At(172, 510, 56, 56));
   static constexpr Point compass[4] = {{192, 572}, {150, 530}, {192, 488}, {234, 530}};
   for (int i = 0; i < 4; ++i) {
     const Point p = compass[i];
@@ -138,14 +144,6 @@ FrmZ CreateFrmZ(Forms& forms) {
     l.setAlignment(Alignment::Center);
     z.Lbl[static_cast<std::size_t>(i)] = &l;
   }
-
-  // The frames come last: they lie under the controls they surround.
-  z.fraCapture = &form.addFrame("fraCapture");
-  z.fraCapture->setBounds(At(4, 32, 132, 50));
-  z.frameBOX = &form.addFrame("frameBOX");
-  z.frameBOX->setBounds(At(216, 84, 180, 110));
-  z.Bbox = &form.addFrame("Bbox");
-  z.Bbox->setBounds(At(172, 510, 56, 56));
 
   z.Timer1 = &form.addTimer("Timer1");
   z.Timer1->setInterval(500);  // the first tick on line sets TimerInterval again

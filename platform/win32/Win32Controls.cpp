@@ -324,18 +324,17 @@ void Win32Frame::paint(void* context)
 
     HGDIOBJ oldFont = SelectObject(dc, static_cast<HFONT>(m_form.fonts().get(font())));
     const std::wstring text = Widen(caption());
-    constexpr int TextLeft = 8;
-    RECT label {TextLeft, 0, all.right, all.bottom};
+    RECT label {8, 0, all.right, all.bottom};
     DrawTextW(dc, text.c_str(), -1, &label, DT_SINGLELINE | DT_CALCRECT);
     RECT outline = all;
     if (!text.empty())
         outline.top += (label.bottom - label.top) / 2 - 1;
-    const int saved = SaveDC(dc);
-    if (!text.empty()) // the outline breaks for the caption
-        ExcludeClipRect(dc, label.left, label.top, label.right, label.bottom);
     DrawEdge(dc, &outline, EDGE_ETCHED, BF_RECT);
-    RestoreDC(dc, saved);
-    DrawCaption(dc, text, label, DT_SINGLELINE, enabled(), foreColor());
+    if (!text.empty()) { // the caption sits in a gap of the outline, on the frame's back colour
+        const RECT gap {label.left - 2, label.top, label.right + 2, label.bottom};
+        FillRect(dc, &gap, static_cast<HBRUSH>(m_form.brush(backColor())));
+        DrawCaption(dc, text, label, DT_SINGLELINE, enabled(), foreColor());
+    }
     SelectObject(dc, oldFont);
 }
 

@@ -44,7 +44,7 @@ HWND ChildAt(const Form& form, const Control& control)
     return ChildWindowFromPointEx(ToHwnd(form.handle()), POINT {b.left + 1, b.top + 1}, CWP_SKIPINVISIBLE);
 }
 
-Form& ShownForm(const std::string& name, const Rect& bounds, Color back)
+Form& MakeForm(const std::string& name, const Rect& bounds, Color back)
 {
     Form& form = TheProbe().forms.createForm(name);
     form.setCaption("Scorlet Wine " + name);
@@ -106,7 +106,7 @@ TEST(WineFormPlacement, FirstBoundsAndClientSizeHold)
 TEST(WineFormLook, FramesLieUnderControlsAndShowTheFormThrough)
 {
     const Color back = Rgb(40, 0, 0);
-    Form& form = ShownForm("frmFrames", {40, 300, 340, 520}, back);
+    Form& form = MakeForm("frmFrames", {40, 300, 340, 520}, back);
     form.setClientSize({260, 160});
     Button& before = form.addButton("cmdBefore");
     before.setBounds({20, 30, 90, 55});
@@ -148,7 +148,7 @@ TEST(WineFormLook, FramesLieUnderControlsAndShowTheFormThrough)
 // Back and fore colours of a button show: the orange of an armed capture button is seen.
 TEST(WineFormLook, ButtonsShowTheirColours)
 {
-    Form& form = ShownForm("frmButtons", {360, 300, 660, 460}, Colors::White);
+    Form& form = MakeForm("frmButtons", {360, 300, 660, 460}, Colors::White);
     form.setClientSize({240, 100});
     const Color orange = Rgb(255, 128, 0);
     Button& armed = form.addButton("cmdBid");
@@ -172,6 +172,11 @@ TEST(WineFormLook, ButtonsShowTheirColours)
     PauseWithEvents(TheProbe().desktop, 0.2);
     c = TakeClient(form.handle());
     EXPECT_EQ(c.count({10, 10, 110, 40}, To555(orange)), 0) << "disarmed";
+    armed.setEnabled(false);
+    PauseWithEvents(TheProbe().desktop, 0.2);
+    EXPECT_EQ(TakeClient(form.handle()).count({10, 10, 110, 40}, To555(Colors::Blue)), 0)
+        << "a disabled button's caption is greyed";
+    armed.setEnabled(true);
 
     // Still a button: two quick clicks are two presses.
     Point origin;
@@ -189,7 +194,7 @@ TEST(WineFormLook, ButtonsShowTheirColours)
 // Switching the selection mode of a shown list takes effect on the screen at once.
 TEST(WineFormLook, ListSwitchesSelectionModeOnTheScreen)
 {
-    Form& form = ShownForm("frmList", {680, 300, 900, 460}, Colors::White);
+    Form& form = MakeForm("frmList", {680, 300, 900, 460}, Colors::White);
     ListBox& list = form.addListBox("filBox");
     list.setBounds({10, 10, 150, 100});
     list.setItems({"a.spd", "b.spd", "c.spd"});
