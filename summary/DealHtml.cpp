@@ -23,9 +23,14 @@ std::string ScoreCell(const SideScore& side) {
          HtmlNumber(side.bags) + ")";
 }
 
-void WriteScoreRow(PageText& page, const HandRecord& record, int row, std::string_view label) {
-  page.Line(" <tr>");
-  page.Line("  <td>" + std::string(label));
+// The score before this deal (an empty first cell) or after it ("  <td>Total" on the row's line).
+void WriteScoreRow(PageText& page, const HandRecord& record, int row, bool total) {
+  if (total) {
+    page.Line(" <tr>  <td>Total");
+  } else {
+    page.Line(" <tr>");
+    page.Line("  <td>");
+  }
   for (int team = 0; team < 2; ++team) page.Line(ScoreCell(ScoreOf(record, row, team)));
 }
 
@@ -40,14 +45,14 @@ void WritePointsRow(PageText& page, const HandRecord& record) {
   }
 }
 
-// The cards of a seat in one suit, in the order of the sorted hand.
+// The cards of a seat in one suit, in the order of the sorted hand; nothing for a void.
 std::string SuitCards(const HandRecord& record, int seat, int suit) {
   std::string cards;
   for (const auto& position : record.SortedHands) {
     const int code = position[seat];
     if (IsCardCode(code) && SuitOf(code) == suit) cards += CardRankText(record, seat, code);
   }
-  return cards.empty() ? "-" : cards;
+  return cards;
 }
 
 void WriteEmptyCells(PageText& page, int count) {
@@ -138,7 +143,7 @@ std::string WriteSuitMark(int suit, const PageOptions& options) {
     case SuitMode::Symbol:
       return "<span class=" + std::string(attributes.shortName) + ">&#" +
              std::to_string(attributes.symbolFontCode) + ";</span>";
-    case SuitMode::Images:
+    case SuitMode::Images:  // HTML 4.01 requires the alternative text
       return "<img src=\"" + std::string(attributes.imageFile) + "\" alt=\"" +
              std::string(1, attributes.letter) + "\">";
     case SuitMode::Entities: break;
@@ -187,7 +192,7 @@ void WriteBiddingTable(PageText& page, const DealView& deal, const PageOptions& 
   page.Line(" <tr><td><td>North<td>South<td>East<td>West");
   page.Line(" <tr><td>");
   for (const int seat : kBiddingColumns) page.Line("  <td>" + Named(deal.names[seat]));
-  if (record.ScoreRowCount > 1) WriteScoreRow(page, record, record.ScoreRowCount - 1, "");
+  if (record.ScoreRowCount > 1) WriteScoreRow(page, record, record.ScoreRowCount - 1, false);
   page.Line(" <tr><td>Bids");
   for (const int seat : kBiddingColumns) page.Line(" <td>" + Named(record.Bids[seat]));
   page.Line(" <tr><td>Tricks");
@@ -197,7 +202,7 @@ void WriteBiddingTable(PageText& page, const DealView& deal, const PageOptions& 
                                                  : tricks));
   }
   WritePointsRow(page, record);
-  if (record.ScoreRowCount > 1) WriteScoreRow(page, record, record.ScoreRowCount, "Total");
+  if (record.ScoreRowCount > 1) WriteScoreRow(page, record, record.ScoreRowCount, true);
   page.Line("</table>");
 }
 

@@ -39,7 +39,6 @@ void Pause(App& app, std::uint32_t now) {
 void Resume(App& app, std::uint32_t now) {
   FrmZ& z = app.frmZ;
   ClearAlertMark(app);
-  z.cmdTimer->setFontBold(false);
   if (app.Japanese()) {
     z.cmdTimer->setCaption(Str(texts::Pause.ja));
   } else {

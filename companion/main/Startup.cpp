@@ -25,6 +25,17 @@ bool FontInstalled(const std::vector<std::string>& fonts, std::string_view name)
 
 std::string Str(std::string_view text) { return std::string(text); }
 
+// Characters, not bytes, of a UTF-8 text: a Japanese name of one character is one long.
+std::size_t CharCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++count) {
+    std::size_t length = 1;
+    DecodeUtf8(text, pos, length);
+    pos += length == 0 ? 1 : length;
+  }
+  return count;
+}
+
 #ifdef _WIN32
 constexpr char PathSeparator = '\\';
 #else
@@ -296,7 +307,8 @@ void FormLoad(App& app) {
   z.form->printState().japanese = app.system.japanese;
 
   hooks::LoadAlertList(app);                                // step 19
-  if (!s.myYahooIds.empty() && s.myYahooIds.front().size() >= 2) z.menuSeat[4]->setChecked(true);
+  if (!s.myYahooIds.empty() && CharCount(s.myYahooIds.front()) >= 2)
+    z.menuSeat[4]->setChecked(true);
   z.menuAlertPlayer->setEnabled(true);
   SetMenuChecks(app);
 

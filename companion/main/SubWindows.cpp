@@ -63,11 +63,14 @@ int ScanPass(App& app, const hooks::ButtonStrip& strip) {
   GameWindowState& game = app.game;
   int found = 0;
   for (int y = game.TableRect.top + ButtonStripTop; y < game.TableRect.bottom - 15; ++y) {
-    if (!hooks::ButtonLineHasInk(app, strip, y)) continue;
+    // Every label is looked for in this text line; a label found moves y past the line's
+    // glyphs, and a further label of the same line is recorded at the moved y.
+    const int line = y;
+    if (!hooks::ButtonLineHasInk(app, strip, line)) continue;
     for (int k = 1; k <= ButtonLabelsWanted; ++k) {
       Point& button = game.TableButtons[static_cast<std::size_t>(k)];
       if (Known(button)) continue;
-      const int x = hooks::FindButtonLabel(app, strip, y, ButtonLabelOf(game.GameLanguage, k));
+      const int x = hooks::FindButtonLabel(app, strip, line, ButtonLabelOf(game.GameLanguage, k));
       if (x > 0) {
         button = {x, y};
         if (k == ButtonDNilPass || k == ButtonSuicide) TableOption(app, k);
@@ -75,7 +78,7 @@ int ScanPass(App& app, const hooks::ButtonStrip& strip) {
         y += GlyphHeight;
         if (found >= 4) return found;
       } else if (game.GameLanguage == LangSpain && k == ButtonScore &&
-                 hooks::FindButtonLabel(app, strip, y,
+                 hooks::FindButtonLabel(app, strip, line,
                                         ButtonLabelOf(LangSpanishVariant, ButtonScore)) > 0) {
         game.GameLanguage = LangSpanishVariant;
         y += GlyphHeight;

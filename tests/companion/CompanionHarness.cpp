@@ -8,13 +8,18 @@
 namespace scorlet::companion::testing {
 
 std::filesystem::path TestFolder(const std::string& name) {
-  std::filesystem::path base;
-  if (const char* dir = std::getenv("SCORLET_TEST_DIR")) base = dir;
-  if (base.empty()) base = std::filesystem::current_path();
-  if (IsArchiveOrTempFolder(base.string())) {
-    const char* home = std::getenv("HOME");
-    base = std::filesystem::path(home ? home : "/var/lib") / "scorlet-companion-tests";
-  }
+  // Taken once: the companion makes its program folder current, and the next test's folder
+  // must not land inside the last one's.
+  static const std::filesystem::path base = [] {
+    std::filesystem::path dir;
+    if (const char* env = std::getenv("SCORLET_TEST_DIR")) dir = env;
+    if (dir.empty()) dir = std::filesystem::current_path();
+    if (IsArchiveOrTempFolder(dir.string())) {
+      const char* home = std::getenv("HOME");
+      dir = std::filesystem::path(home ? home : "/var/lib") / "scorlet-companion-tests";
+    }
+    return dir;
+  }();
   std::filesystem::path folder = base / "companion" / name;
   std::error_code ec;
   std::filesystem::remove_all(folder, ec);

@@ -160,6 +160,8 @@ TEST(TickTest, PauseKeepsTheTimeLeftOnSlotsOneToThree) {
   now = h.desktop.now();
   ASSERT_TRUE(h.program->clickControl("frmZ", "cmdTimer"));
   EXPECT_EQ(h.Caption("cmdTimer"), "Pause");
+  EXPECT_EQ(app.frmZ.cmdTimer->font().size, 10);
+  EXPECT_TRUE(app.frmZ.cmdTimer->font().bold);  // a button once paused stays bold
   EXPECT_EQ(app.flags.PauseStartTick, 0u);
   EXPECT_EQ(slots.TaskDue[SlotTrickStep], now + 700);
   EXPECT_EQ(slots.TaskDue[SlotLastHand], now + 5000);

@@ -155,6 +155,8 @@ TEST(DealHtml, UnknownLeaderAndScoresOfAnIncompleteRecord) {
   EXPECT_EQ(html.find("<i>"), std::string::npos);
   EXPECT_NE(html.find(" <tr><td>Points\r\n  <td colspan=2>?"), std::string::npos);
   EXPECT_EQ(html.find("Total"), std::string::npos);
+  // A void shows its suit and no cards.
+  EXPECT_EQ(CountOf(html, "  <td class=cds>\r\n"), 16);
 
   record.ScoreRowCount = 3;
   record.ScoreRows[2] = {496, 9, -20, 4};
@@ -163,7 +165,7 @@ TEST(DealHtml, UnknownLeaderAndScoresOfAnIncompleteRecord) {
   // Bags that went down lost ten to the bag penalty: 1 - 9 + 10 = 2.
   EXPECT_NE(scored.find("  <td colspan=2>&minus;62&nbsp;&nbsp;&nbsp;(2)"), std::string::npos);
   EXPECT_NE(scored.find("  <td colspan=2>&minus;20&nbsp;&nbsp;&nbsp;(4)"), std::string::npos);
-  EXPECT_NE(scored.find("  <td>Total\r\n  <td colspan=2>434&nbsp;&nbsp;&nbsp;(1)"), std::string::npos);
+  EXPECT_NE(scored.find(" <tr>  <td>Total\r\n  <td colspan=2>434&nbsp;&nbsp;&nbsp;(1)"), std::string::npos);
 }
 
 }  // namespace
