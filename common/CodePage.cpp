@@ -65,7 +65,11 @@ std::string FromAnsi(std::string_view ansi, CodePage codePage) {
 
 int AnsiCharSize(char32_t code, CodePage codePage) {
   if (codePage != CodePage::Japanese || code < 0x80) return 1;
-  return code >= 0xFF61 && code <= 0xFF9F ? 1 : 2;  // half-width katakana are single bytes
+  if (code >= 0xFF61 && code <= 0xFF9F) return 1;  // half-width katakana
+  // A character Shift_JIS lacks ("é") is stored as one "?", so it is a single byte too.
+  std::string utf8;
+  AppendUtf8(utf8, code);
+  return ToAnsi(utf8, codePage).size() == 2 ? 2 : 1;
 }
 
 std::string SanitizeUtf8(std::string_view text) {

@@ -21,8 +21,9 @@ std::string ToAnsi(std::string_view utf8, CodePage codePage);
 // ANSI bytes -> UTF-8. A byte sequence that is not valid in the code page becomes "?".
 std::string FromAnsi(std::string_view ansi, CodePage codePage);
 
-// Bytes a character takes in the code page: 2 for the double-byte characters (under 932 every
-// non-ASCII character except the half-width katakana; under 1252 none), otherwise 1.
+// Bytes a character takes in the code page: 2 for the double-byte characters (under 932 those
+// Shift_JIS writes in two bytes; under 1252 none), otherwise 1; a character the code page lacks
+// is written as "?", one byte.
 int AnsiCharSize(char32_t codePoint, CodePage codePage);
 
 // The text with every invalid UTF-8 sequence replaced by "?".

@@ -56,11 +56,21 @@ ConfigResult ReadConfig(const fs::path& fileName, CodePage codePage, const Confi
   return ApplyConfigLines(file.lines, context, settings);
 }
 
+fs::path FindEntryNoCase(const fs::path& folder, std::string_view name) {
+  std::error_code error;
+  fs::path exact = folder / Utf8Path(name);
+  if (fs::symlink_status(exact, error).type() != fs::file_type::not_found) return exact;
+  std::string wanted = LowerText(name);
+  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    if (LowerText(PathToUtf8(it->path().filename())) == wanted) return it->path();
+  }
+  return {};
+}
+
 fs::path FindConfigFile(const fs::path& folder) {
   for (std::string_view name : {kConfigFileNameJa, kConfigFileName}) {
-    fs::path path = folder / Utf8Path(name);
-    std::error_code error;
-    if (fs::symlink_status(path, error).type() != fs::file_type::not_found) return path;
+    if (fs::path path = FindEntryNoCase(folder, name); !path.empty()) return path;
   }
   return {};
 }

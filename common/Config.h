@@ -125,7 +125,8 @@ ConfigResult ApplyConfigLines(const std::vector<std::string>& lines, const Confi
 ConfigResult ReadConfig(const std::filesystem::path& fileName, CodePage codePage,
                         const ConfigContext& context, Settings& settings);
 
-// "スペード.INI" in the folder when it exists, else "ScorletS.INI" when it exists, else empty.
+// "スペード.INI" in the folder when it exists, else "ScorletS.INI" when it exists, else empty;
+// letters are compared without case, as on Windows.
 std::filesystem::path FindConfigFile(const std::filesystem::path& folder);
 // FindConfigFile and ReadConfig in context.folder; file == Missing when there is none.
 ConfigResult LoadConfig(CodePage codePage, const ConfigContext& context, Settings& settings);

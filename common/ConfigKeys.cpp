@@ -30,19 +30,13 @@ std::uint32_t HexColor(std::string_view text) {
   return colour;
 }
 
-// The name under which the file exists in the folder, or "" when there is none. Letters are
-// compared without case, as the Windows file system does, also where names are case-sensitive.
+// The name under which the file exists in the folder, or "" when there is none.
 std::string ExistingFileName(const fs::path& folder, const std::string& name) {
   std::error_code error;
   if (name.empty()) return "";
   if (fs::is_regular_file(folder / Utf8Path(name), error)) return name;
-  std::string wanted = LowerText(name);
-  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
-       it.increment(error)) {
-    std::string found = PathToUtf8(it->path().filename());
-    if (LowerText(found) == wanted && it->is_regular_file(error)) return found;
-  }
-  return "";
+  fs::path found = FindEntryNoCase(folder, name);
+  return !found.empty() && fs::is_regular_file(found, error) ? PathToUtf8(found.filename()) : "";
 }
 
 void ReadYahooIds(const Value& v, Settings& s) {

@@ -16,6 +16,10 @@ struct ConfigValue {
   const ConfigContext* context = nullptr;
 };
 
+// The entry of the folder with that name, letters compared without case as the Windows file
+// system does, also where names are case-sensitive (the exact name first); empty when none.
+std::filesystem::path FindEntryNoCase(const std::filesystem::path& folder, std::string_view name);
+
 // Stores the value of a known key (compared in lower case); false when the key is unknown.
 bool ApplyConfigKey(std::string_view loweredKey, const ConfigValue& value, Settings& settings);
 

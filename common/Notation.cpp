@@ -25,7 +25,7 @@ std::string SuitLetter(int suit) {
   return std::string(1, SuitTable[static_cast<std::size_t>(suit)].letter);
 }
 
-std::string CardTextOf(int code) {
+CardText CardTextOf(int code) {
   // Truncating division: a negative code gives "" for both halves.
   return SymbolChar(code % 100) + SuitLetter(code / 100);
 }
@@ -61,7 +61,7 @@ int SuitOf(int code) {
 
 bool IsCardCode(int code) { return SuitOf(code) >= 0 && RankOf(code) != 0; }
 
-int BidKindOf(std::string_view bid) {
+BidKind BidKindOf(std::string_view bid) {
   if (bid == "N") return BidNil;
   if (bid == "D" || bid == "DP") return BidDoubleNil;
   return BidOrdinary;
@@ -76,15 +76,15 @@ int BidNumberOf(std::string_view bid) {
   return value;
 }
 
-std::string_view SeatName(int seat) {
+std::string_view SeatName(SeatIndex seat) {
   return IsSeat(seat) ? SeatNames[static_cast<std::size_t>(seat)] : std::string_view();
 }
 
-std::string_view SeatLabel(int seat) { return SeatName(seat).substr(0, 1); }
+std::string_view SeatLabel(SeatIndex seat) { return SeatName(seat).substr(0, 1); }
 
-int LhoOf(int seat) { return (seat + 1) & 3; }
-int PardOf(int seat) { return (seat + 2) & 3; }
-int RhoOf(int seat) { return (seat + 3) & 3; }
+SeatIndex LhoOf(SeatIndex seat) { return (seat + 1) & 3; }
+SeatIndex PardOf(SeatIndex seat) { return (seat + 2) & 3; }
+SeatIndex RhoOf(SeatIndex seat) { return (seat + 3) & 3; }
 int TeamOf(int seat) { return seat & 1; }
 
 SeatRotation RotationFrom(int startSeat) {
@@ -196,7 +196,7 @@ LeadCard FirstLeader(const MarkGrid& leads, const PlayGrid& codes) {
   return lead;
 }
 
-NilAnalysis AnalyseNils(const std::array<std::string, 4>& bids, const PlayGrid& codes,
+NilAnalysis AnalyseNils(const std::array<BidText, 4>& bids, const PlayGrid& codes,
                         const TrickResult& tricks) {
   NilAnalysis nil;
   nil.playCodesShown = codes;

@@ -16,6 +16,10 @@
 namespace scorlet {
 
 using CardCode = std::int16_t;
+using CardText = std::string;  // rank character then suit letter, "AS"
+using SeatIndex = int;         // 0 North, 1 East, 2 South, 3 West
+using BidText = std::string;   // "", "1".."13", "N", "D", "DP"
+using BidKind = int;           // BidOrdinary, BidNil, BidDoubleNil
 
 // 1-based positions: 2..14 ranks, 15..18 suit letters, 19/20 lead-mark brackets,
 // 21/22 the brackets of lead mark 2.
@@ -57,7 +61,7 @@ std::string SymbolChar(int position);
 std::string SuitLetter(int suit);
 // Rank character then suit letter. A code that is no card (see IsCardCode) gives a
 // text that never reads back as a card.
-std::string CardTextOf(int code);
+CardText CardTextOf(int code);
 // "NT" -> 4; first character C/D/H/S -> 0..3; anything else 0.
 int SuitIndexOf(std::string_view text);
 // Parses "AS", "[KH]", "(9S)"; unknown suit counts as clubs, unknown rank as 0.
@@ -71,10 +75,10 @@ int SuitOf(int code);
 bool IsCardCode(int code);
 
 // Bid kinds: 0 ordinary, 1 Nil, 2 Double Nil ("D" and the pass form "DP").
-inline constexpr int BidOrdinary = 0;
-inline constexpr int BidNil = 1;
-inline constexpr int BidDoubleNil = 2;
-int BidKindOf(std::string_view bid);
+inline constexpr BidKind BidOrdinary = 0;
+inline constexpr BidKind BidNil = 1;
+inline constexpr BidKind BidDoubleNil = 2;
+BidKind BidKindOf(std::string_view bid);
 // Leading-number value of a bid text: "4" -> 4, "N", "D", "DP", "" -> 0.
 int BidNumberOf(std::string_view bid);
 
@@ -83,17 +87,17 @@ inline constexpr std::array<std::string_view, 4> SeatNames{"North", "East", "Sou
 // Labels of display positions 0..3 as seen by the user.
 inline constexpr std::array<std::string_view, 4> RelativeSeatLabels{"Me", "LHO", "Pard", "RHO"};
 // Full seat name, "" for a seat outside 0..3.
-std::string_view SeatName(int seat);
+std::string_view SeatName(SeatIndex seat);
 // One-letter label "N", "E", "S", "W"; "" for a seat outside 0..3.
-std::string_view SeatLabel(int seat);
-int LhoOf(int seat);   // plays next
-int PardOf(int seat);
-int RhoOf(int seat);
+std::string_view SeatLabel(SeatIndex seat);
+SeatIndex LhoOf(SeatIndex seat);   // plays next
+SeatIndex PardOf(SeatIndex seat);
+SeatIndex RhoOf(SeatIndex seat);
 // Partnership 0 North-South, 1 East-West.
 int TeamOf(int seat);
 
 // Display position 0..3 -> seat; position 0 is the user's own seat.
-using SeatRotation = std::array<int, 4>;
+using SeatRotation = std::array<SeatIndex, 4>;
 // Position k -> (start + k) mod 4.
 SeatRotation RotationFrom(int startSeat);
 // Position holding the seat, 0 when none does.
@@ -140,7 +144,7 @@ struct NilAnalysis {
   PlayGrid nilWinningCards{};  // [entry][seat], in play order, 0 after the last
   PlayGrid playCodesShown{};   // the play with each such winning card negated
 };
-NilAnalysis AnalyseNils(const std::array<std::string, 4>& bids, const PlayGrid& codes,
+NilAnalysis AnalyseNils(const std::array<BidText, 4>& bids, const PlayGrid& codes,
                         const TrickResult& tricks);
 
 }  // namespace scorlet

@@ -14,19 +14,40 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Latin-1 capitals U+00C0..U+00DE (but not U+00D7, the multiplication sign) are written
-// C3 80..C3 9E in UTF-8; their small letters are C3 A0..C3 BE.
+// Letter pairs of the ANSI code pages: Latin-1 and the Windows-1252 extras, and, from Shift_JIS,
+// Greek, Cyrillic and the full-width Latin letters. Every pair has the same UTF-8 length.
+char32_t LowerChar(char32_t c) {
+  if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+  if (c == 0x152 || c == 0x160 || c == 0x17D) return c + 1;  // Œ Š Ž
+  if (c == 0x178) return 0xFF;                                // Ÿ
+  if ((c >= 0x391 && c <= 0x3A9 && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) return c + 32;
+  if (c >= 0x400 && c <= 0x40F) return c + 80;
+  if (c >= 0xFF21 && c <= 0xFF3A) return c + 32;
+  return c;
+}
+
+char32_t UpperChar(char32_t c) {
+  if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
+  if (c == 0x153 || c == 0x161 || c == 0x17E) return c - 1;
+  if (c == 0xFF) return 0x178;
+  if ((c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) || (c >= 0x430 && c <= 0x44F)) return c - 32;
+  if (c >= 0x450 && c <= 0x45F) return c - 80;
+  if (c >= 0xFF41 && c <= 0xFF5A) return c - 32;
+  return c;
+}
+
+// Letters changed, everything else (an invalid byte too) kept as it is.
 std::string ChangeCase(std::string_view text, bool toLower) {
-  std::string out(text);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(out[i]);
-    if (toLower && c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
-    if (!toLower && c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 32);
-    if (c != 0xC3 || i + 1 >= out.size()) continue;
-    unsigned char next = static_cast<unsigned char>(out[i + 1]);
-    if (toLower && next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 32);
-    if (!toLower && next >= 0xA0 && next <= 0xBE && next != 0xB7) out[i + 1] = static_cast<char>(next - 32);
-    ++i;
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+    char32_t c = DecodeUtf8(text, i, n);
+    char32_t changed = toLower ? LowerChar(c) : UpperChar(c);
+    if (changed == c) {
+      out.append(text.substr(i, n));
+    } else {
+      AppendUtf8(out, changed);
+    }
   }
   return out;
 }
@@ -127,9 +148,8 @@ std::string TrimQuestionMarks(std::string_view text) {
 }
 
 int DisplayLength(std::string_view text, CodePage codePage) {
-  int length = 0;
-  for (std::size_t i = 0, n = 0; i < text.size(); i += n) length += AnsiCharSize(DecodeUtf8(text, i, n), codePage);
-  return length;
+  // One column per byte of the text as the code page stores it.
+  return static_cast<int>(ToAnsi(text, codePage).size());
 }
 
 bool HasWideChars(std::string_view text, CodePage codePage) {

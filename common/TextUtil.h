@@ -16,7 +16,8 @@ std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
 
-// ASCII and Latin-1 letters lowered / raised; other characters unchanged.
+// Letters of the ANSI code pages (ASCII, Latin-1 and the Windows-1252 extras, Greek, Cyrillic,
+// full-width Latin) lowered / raised; other characters unchanged.
 std::string LowerText(std::string_view text);
 std::string UpperText(std::string_view text);
 bool ContainsNoCase(std::string_view text, std::string_view part);

@@ -35,9 +35,9 @@ using ScoreRow = std::array<std::int32_t, 4>;
 // marked "derived" are filled by DeriveRecord and never stored.
 struct HandRecord {
   std::array<std::string, 4> PlayerNames;                     // by seat
-  std::array<std::string, 4> Bids;                            // bid texts by seat
+  std::array<BidText, 4> Bids;                                // by seat
   std::array<std::uint8_t, 4> TricksWon{};                    // derived
-  std::array<std::array<std::string, 4>, TrickCount> PlayTexts;  // [trick][seat]
+  std::array<std::array<CardText, 4>, TrickCount> PlayTexts;  // [trick][seat]
   PlayGrid PlayCodes{};                                       // derived
   PlayGrid PlayCodesShown{};                                  // derived; Nil wins negated
   PlayGrid SortedHands{};                                     // derived; [position][seat]

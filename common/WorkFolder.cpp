@@ -16,7 +16,7 @@ constexpr std::size_t RecordNameLength = StemLength + RecordExtension.size();
 constexpr std::string_view BackupMark = "BAK";
 constexpr int MaxStemTries = 1000000;
 
-// Three digits with leading zeros; from 1000 up as it is.
+// Three digits with leading zeros; numbers of three digits or more as they are.
 std::string Pad3(int number) {
   std::string digits = NumText(number);
   if (number >= 0 && digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');

@@ -161,6 +161,9 @@ TEST(ConfigFile, MissingUnreadableAndFound) {
   ConfigResult found = LoadConfig(CodePage::Western, ConfigContext{folder, 800}, settings);
   EXPECT_EQ(found.file, ReadStatus::Ok);
   EXPECT_FALSE(settings.autoCaptBid);  // a last line without line end is applied
+  fs::path lower = TestFolder("lower");
+  WriteBytes(lower / "scorlets.ini", "");
+  EXPECT_EQ(FindConfigFile(lower), lower / "scorlets.ini");  // found without case, as on Windows
 }
 
 TEST(ConfigFile, LfOnlyFileAndJapaneseKeysInShiftJis) {

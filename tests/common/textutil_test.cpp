@@ -51,7 +51,9 @@ TEST(TextUtil, DoubleByteCharactersDependOnTheCodePage) {
   const std::string name = "ｽﾍﾟｰﾄﾞ山田x";  // half-width katakana are single bytes in Shift_JIS
   EXPECT_EQ(DisplayLength(name, CodePage::Japanese), 6 + 4 + 1);
   EXPECT_EQ(DisplayLength("José", CodePage::Western), 4);
-  EXPECT_EQ(DisplayLength("José", CodePage::Japanese), 5);
+  EXPECT_EQ(DisplayLength("José", CodePage::Japanese), 4);  // Shift_JIS lacks é: one "?"
+  EXPECT_EQ(DisplayLength("§×", CodePage::Japanese), 4);     // these it holds, in two bytes
+  EXPECT_FALSE(HasWideChars("José", CodePage::Japanese));
   EXPECT_TRUE(HasWideChars(name, CodePage::Japanese));
   EXPECT_FALSE(HasWideChars(name, CodePage::Western));
   EXPECT_TRUE(IsWideChar("山x", CodePage::Japanese));
@@ -76,6 +78,8 @@ TEST(TextUtil, NamesMatchIsATrimmedCaseBlindPrefix) {
   EXPECT_TRUE(NamesMatch("Bob", "bob123"));
   EXPECT_TRUE(NamesMatch(" bob123 ", "BOB"));
   EXPECT_TRUE(NamesMatch("JOSÉ", "josé"));
+  EXPECT_TRUE(NamesMatch("ŠÁRKA", "šárka"));  // Windows-1252 letters beyond Latin-1
+  EXPECT_TRUE(NamesMatch("ＢＯＢ", "ｂｏｂ"));
   EXPECT_FALSE(NamesMatch("", "bob"));
   EXPECT_FALSE(NamesMatch("  ", ""));
   EXPECT_FALSE(NamesMatch("bobby", "bob x"));
