@@ -15,6 +15,12 @@ enum class CodePage : std::uint16_t {
   Japanese = 932,   // Shift_JIS (Windows code page 932)
 };
 
+// The code page for the number the system reports (932 is Shift_JIS, anything else is taken as
+// Windows-1252).
+constexpr CodePage CodePageOf(int ansiCodePage) {
+  return ansiCodePage == static_cast<int>(CodePage::Japanese) ? CodePage::Japanese : CodePage::Western;
+}
+
 // UTF-8 -> ANSI bytes. A character the code page cannot hold becomes "?"; the rest is kept.
 std::string ToAnsi(std::string_view utf8, CodePage codePage);
 

@@ -88,6 +88,9 @@ inline constexpr std::string_view kHistoryFileName = "SpadesHistory.TXT";
 inline constexpr std::string_view kHistoryFileNameJa = "スペード履歴.TXT";
 inline constexpr std::string_view kConfigFileNameJa = "スペード.INI";
 inline constexpr std::string_view kConfigFileName = "ScorletS.INI";
+// Fonts of the Japanese interface, by their Japanese names.
+inline constexpr std::string_view kMeiryoFont = "メイリオ";
+inline constexpr std::string_view kMsPGothicFont = "ＭＳ Ｐゴシック";
 // Below this screen width a configured reduced table width is used.
 inline constexpr int kWideScreen = 1001;
 

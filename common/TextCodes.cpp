@@ -117,4 +117,21 @@ void AppendUtf8(std::string& out, char32_t code) {
   }
 }
 
+std::size_t CharCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length, ++count) {
+    DecodeUtf8(text, pos, length);
+  }
+  return count;
+}
+
+std::size_t LastCharLength(std::string_view text) {
+  std::size_t last = 0;
+  for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+    DecodeUtf8(text, pos, length);
+    last = length;
+  }
+  return last;
+}
+
 }  // namespace scorlet

@@ -189,6 +189,14 @@ std::string PrettyPath(std::string_view path) {
   return out;
 }
 
+bool IsArchiveOrTempFolder(std::string_view path) {
+  const std::string upper = UpperText(path);
+  for (std::string_view word : {".ZIP", "TMP", "TEMP", "WINDOWS"}) {
+    if (upper.find(word) != std::string::npos) return true;
+  }
+  return false;
+}
+
 bool NamesMatch(std::string_view a, std::string_view b) {
   std::string first = LowerText(Trim(a));
   std::string second = LowerText(Trim(b));

@@ -61,6 +61,10 @@ std::vector<std::string> SortIndex(const std::vector<std::string>& list, SortOrd
 // A path in readable mixed case: "C:\PROGRAM FILES\SCORLETS" -> "C:\Program Files\ScorletS".
 std::string PrettyPath(std::string_view path);
 
+// A program folder the programs refuse to run from: inside an archive or a temporary or system
+// folder (".ZIP", "TMP", "TEMP" or "WINDOWS" anywhere in the path, any case).
+bool IsArchiveOrTempFolder(std::string_view path);
+
 // Trimmed, case-insensitive: the shorter name (not empty) begins the longer.
 bool NamesMatch(std::string_view a, std::string_view b);
 
@@ -87,5 +91,9 @@ void ReadPosition(std::string_view text, WindowPos& pos);
 // sequence gives U+FFFD with length 1.
 char32_t DecodeUtf8(std::string_view text, std::size_t pos, std::size_t& length);
 void AppendUtf8(std::string& out, char32_t codePoint);
+// Characters, not bytes, of a UTF-8 text; each byte of an invalid sequence counts as one.
+std::size_t CharCount(std::string_view text);
+// Byte length of the last character of the text as DecodeUtf8 reads it (0 for an empty text).
+std::size_t LastCharLength(std::string_view text);
 
 }  // namespace scorlet

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -92,6 +93,10 @@ struct CalendarDay {
 };
 // Today's date from the local clock.
 CalendarDay Today();
+// The calendar parts of a time in the local time zone (all zero if it cannot be converted).
+std::tm LocalTime(std::time_t time);
+// "YYYY/MM/DD hh:mm:ss" of the local clock.
+std::string CurrentTimestamp();
 
 // Stem counter of one program run: "10_22_" and the number the next hand gets.
 // Counter 0 means the prefix is to be built again from the date on the next save.

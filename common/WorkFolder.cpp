@@ -51,6 +51,23 @@ CalendarDay Today() {
   return {local->tm_mon + 1, local->tm_mday};
 }
 
+std::tm LocalTime(std::time_t time) {
+  std::tm parts{};
+#ifdef _WIN32
+  localtime_s(&parts, &time);
+#else
+  localtime_r(&time, &parts);
+#endif
+  return parts;
+}
+
+std::string CurrentTimestamp() {
+  const std::tm now = LocalTime(std::time(nullptr));
+  char text[32];
+  std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &now);
+  return text;
+}
+
 void StartStemCounter(StemCounter& state, const std::vector<std::string>& fileList,
                       CalendarDay today) {
   state.prefix = Pad2(today.month) + "_" + Pad2(today.day) + "_";

@@ -1,7 +1,7 @@
 #include "platform/Print.h"
 
 #include "platform/Form.h"
-#include "platform/Utf8.h"
+#include "common/TextUtil.h"
 
 #include <string_view>
 
@@ -58,9 +58,9 @@ void PrintLongPiece(Form& form, std::string piece, int width)
     while (!piece.empty()) {
         std::string head = FitText(form, piece, width);
         if (head.empty()) {
-            size_t pos = 0;
-            NextCodePoint(piece, pos);
-            head = piece.substr(0, pos);
+            size_t length = 0;
+            DecodeUtf8(piece, 0, length);
+            head = piece.substr(0, length);
         }
         PrintLine(form, head);
         piece.erase(0, head.size());
@@ -122,13 +122,12 @@ int MixedTextWidth(Form& form, const std::string& text)
     const Font single = form.font();
     const Font wide = JapaneseFont(form);
     const Canvas& canvas = form.canvas();
+    const CodePage codePage = form.printState().codePage;
     int width = 0;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        const size_t start = pos;
-        const char32_t cp = NextCodePoint(text, pos);
-        const std::string ch = text.substr(start, pos - start);
-        width += canvas.textWidth(ch, IsDoubleByteChar(cp) ? wide : single);
+    for (size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        const char32_t cp = DecodeUtf8(text, pos, length);
+        const std::string ch = text.substr(pos, length);
+        width += canvas.textWidth(ch, AnsiCharSize(cp, codePage) == 2 ? wide : single);
     }
     return width;
 }

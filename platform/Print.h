@@ -1,6 +1,7 @@
 #pragma once
 // Printing lines of text onto a form, as the log window and the main window's messages do.
 
+#include "common/CodePage.h"
 #include "platform/Types.h"
 
 #include <string>
@@ -17,6 +18,7 @@ struct PrintState {
     int lineHeight = 0;  // 0: the text height of the font
     std::string japaneseFont; // "" when none is installed
     bool japanese = false;    // the program speaks Japanese
+    CodePage codePage = CodePage::Western; // the system's: which characters are double-byte
     Color color = Colors::Black;
 };
 
@@ -31,8 +33,8 @@ void NewLines(Form& form, int n);
 // Clears the printed text (fills the client area with the back colour) and starts at the top.
 void ClearPrint(Form& form);
 
-// Width of the text: single-byte characters in the window's font, double-byte ones in the
-// Japanese font.
+// Width of the text: single-byte characters in the window's font, double-byte ones (in the
+// print state's code page) in the Japanese font.
 int MixedTextWidth(Form& form, const std::string& text);
 // Drops the last character until the text is narrower than `width` in the form's print font.
 std::string FitText(Form& form, const std::string& text, int width);

@@ -77,4 +77,13 @@ bool GoToAppFolder(Desktop& desktop)
     return !error;
 }
 
+std::filesystem::path ExecutableFolder(const char* argv0)
+{
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = std::filesystem::absolute(argv0, error);
+    return self.parent_path();
+}
+
 } // namespace scorlet

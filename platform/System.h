@@ -3,6 +3,7 @@
 
 #include "platform/Desktop.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -24,5 +25,9 @@ uint32_t TicksSince(Desktop& desktop, uint32_t since);
 
 // Makes the program's folder the current directory; false when that fails.
 bool GoToAppFolder(Desktop& desktop);
+
+// The folder of the running executable, for the Linux programs: the target of /proc/self/exe,
+// or else the folder of argv0 made absolute.
+std::filesystem::path ExecutableFolder(const char* argv0);
 
 } // namespace scorlet

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/TextUtil.h"
+#include "common/WorkFiles.h"
 #include "summary/DealView.h"
 #include "summary/SummaryTexts.h"
 
@@ -14,16 +15,6 @@ namespace scorlet::summary {
 namespace {
 
 constexpr int kMaxSuffix = 1000;
-
-std::tm LocalTime(std::time_t time) {
-  std::tm parts{};
-#ifdef _WIN32
-  localtime_s(&parts, &time);
-#else
-  localtime_r(&time, &parts);
-#endif
-  return parts;
-}
 
 int YearOfLastChange(const std::filesystem::path& file) {
   std::error_code error;
@@ -72,13 +63,6 @@ std::string PageSuffix(const std::filesystem::path& folder, std::string_view pag
     }
   }
   return last < 0 ? "" : std::to_string(last) + "A";
-}
-
-std::string CurrentTimestamp() {
-  const std::tm now = LocalTime(std::time(nullptr));
-  char text[32];
-  std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &now);
-  return text;
 }
 
 BatchDriver::BatchDriver(const BatchContext& context, LogSink& log)

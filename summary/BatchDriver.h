@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/CodePage.h"
+#include "common/WorkFiles.h"
 #include "summary/LogSink.h"
 #include "summary/PageOptions.h"
 #include "summary/SummaryPage.h"
@@ -37,8 +38,6 @@ std::string DisplayStem(std::string_view pageStem);
 // "" when neither page of the stem exists yet in the folder, else the decimal text of the
 // last k (0 to 1000) for which stem + k + "A" exists, one more, then "A": "", "0A", "1A", ...
 std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem);
-// "YYYY/MM/DD hh:mm:ss" of the local clock.
-std::string CurrentTimestamp();
 
 class BatchDriver {
  public:

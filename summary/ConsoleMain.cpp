@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "common/CodePage.h"
+#include "platform/System.h"
 #include "summary/HtmlText.h"
 #include "summary/UtilityStart.h"
 
@@ -38,17 +39,10 @@ class ConsoleShell final : public UtilityShell {
   std::filesystem::path folder_;
 };
 
-std::filesystem::path ExecutableFolder(const char* argv0) {
-  std::error_code error;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) self = std::filesystem::absolute(argv0, error);
-  return self.parent_path();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::filesystem::path folder = ExecutableFolder(argc > 0 ? argv[0] : "scorletsut");
+  std::filesystem::path folder = scorlet::ExecutableFolder(argc > 0 ? argv[0] : "scorletsut");
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--folder" && i + 1 < argc) {

@@ -41,14 +41,6 @@ std::string HtmlNumber(long long number) {
   return NumText(number);
 }
 
-std::size_t CharCount(std::string_view text) {
-  std::size_t count = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
 std::string PadLeft(std::string_view text, std::size_t width) {
   const std::size_t count = CharCount(text);
   std::string out(count < width ? width - count : 0, ' ');

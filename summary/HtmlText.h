@@ -22,8 +22,6 @@ std::string Str4(long long number);
 std::string PadLeft(std::string_view text, std::size_t width);
 // Text padded on the right with spaces to width characters (code points).
 std::string PadRight(std::string_view text, std::size_t width);
-// Number of code points of a UTF-8 text.
-std::size_t CharCount(std::string_view text);
 
 // The bytes of an HTML page held as UTF-8: unchanged for UTF-8; for Shift_JIS every
 // character the code page cannot hold is written as a numeric character reference, so

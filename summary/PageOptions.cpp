@@ -7,7 +7,6 @@ namespace scorlet::summary {
 namespace {
 
 // The configured sizes are listed spades, hearts, diamonds, clubs.
-constexpr std::array<const char*, 4> kDefaultSizesListed{"95", "90", "120", "90"};
 constexpr std::array<int, 4> kListedSuit{Spades, Hearts, Diamonds, Clubs};
 
 bool IsSafeColour(const std::string& colour) {
@@ -32,19 +31,6 @@ bool IsSafeSize(const std::string& text) {
 }
 
 }  // namespace
-
-void ApplySummaryDefaults(Settings& settings) {
-  settings.strict = true;
-  settings.scoreTable = true;
-  settings.textOutput = false;
-  settings.cardOrder = SortOrder::Ascending;
-  settings.suitMarksSymbol = false;
-  settings.suitMarksGif = false;
-  for (std::size_t i = 0; i < 4; ++i) settings.suitMarkSizes[i] = kDefaultSizesListed[i];
-  settings.backColor3 = "#FFE8E8";
-  settings.backColor4 = "#D0D0D0";
-  settings.backColor5 = "#E0C0C0";
-}
 
 PageOptions PageOptionsFrom(const Settings& settings, bool japanese) {
   PageOptions options;

@@ -25,10 +25,6 @@ struct PageOptions {
   std::string playBackground = "#E0C0C0";
 };
 
-// The utility's defaults of the settings it uses, put over a fresh settings record
-// before the initialisation file is read.
-void ApplySummaryDefaults(Settings& settings);
-
 // The page options of the settings. A colour that is not "#" and letters or digits, or a
 // suit size that is not a number from 1 to 999, keeps its default.
 PageOptions PageOptionsFrom(const Settings& settings, bool japanese);

@@ -9,8 +9,6 @@ inline constexpr std::string_view kProgramFile = "ScorletSut.exe";
 inline constexpr std::string_view kVersion = " 2.5";
 inline constexpr std::string_view kPageTitle = "RoradUvoru";
 inline constexpr std::string_view kArchiveName = "ScorletS25zip";
-inline constexpr std::string_view kJapaneseFont = "メイリオ";
-inline constexpr std::string_view kJapaneseFallbackFont = "ＭＳ Ｐゴシック";
 inline constexpr std::string_view kDealFont = "Times New Roman";
 inline constexpr int kDealFontSize = 14;
 

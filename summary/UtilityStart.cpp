@@ -12,7 +12,6 @@ namespace scorlet::summary {
 
 namespace {
 
-constexpr int kJapaneseCodePage = 932;
 constexpr double kAbortWaitSeconds = 10;
 
 struct StartState {
@@ -88,7 +87,7 @@ void AbsentIni(StartState& state, bool unreadable) {
 }
 
 std::string JapaneseFont(UtilityShell& shell) {
-  return std::string(shell.fontInstalled(kJapaneseFont) ? kJapaneseFont : kJapaneseFallbackFont);
+  return std::string(shell.fontInstalled(kMeiryoFont) ? kMeiryoFont : kMsPGothicFont);
 }
 
 // The checks of step 4 and the unknown-key case; false when the run must stop.
@@ -98,7 +97,7 @@ bool PassesChecks(StartState& state, const ConfigResult& config,
     ReportSecondInstance(state);
     return false;
   }
-  if (IsForbiddenLocation(state.appPath)) {
+  if (IsArchiveOrTempFolder(state.appPath)) {
     ReportArchive(state);
     return false;
   }
@@ -119,22 +118,13 @@ bool PassesChecks(StartState& state, const ConfigResult& config,
 
 }  // namespace
 
-bool IsForbiddenLocation(std::string_view appPath) {
-  const std::string upper = UpperText(appPath);
-  for (const std::string_view part : {".ZIP", "TMP", "TEMP", "WINDOWS"}) {
-    if (upper.find(part) != std::string::npos) return true;
-  }
-  return false;
-}
-
 StartOutcome FormLoad(UtilityShell& shell) {
   const std::filesystem::path app = shell.appFolder();
   StartState state{shell, shell.log(), PathToUtf8(app)};
-  const bool japaneseSystem = shell.ansiCodePage() == kJapaneseCodePage;
-  const CodePage codePage = japaneseSystem ? CodePage::Japanese : CodePage::Western;
+  const CodePage codePage = CodePageOf(shell.ansiCodePage());
+  const bool japaneseSystem = codePage == CodePage::Japanese;
 
   Settings settings = DefaultSettings(false);
-  ApplySummaryDefaults(settings);
   const ConfigResult config = LoadConfig(codePage, ConfigContext{app, 0}, settings);
   state.japanese = settings.jpn && japaneseSystem;
   shell.setLanguage(state.japanese, state.japanese ? JapaneseFont(shell) : "");

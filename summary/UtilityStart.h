@@ -22,7 +22,4 @@ struct StartOutcome {
 // "Form_Load": everything from the start-up checks to the end of the batch.
 StartOutcome FormLoad(UtilityShell& shell);
 
-// True when the upper-cased path contains ".ZIP", "TMP", "TEMP" or "WINDOWS".
-bool IsForbiddenLocation(std::string_view appPath);
-
 }  // namespace scorlet::summary

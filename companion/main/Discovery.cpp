@@ -1,10 +1,10 @@
 #include "companion/main/Discovery.h"
 
 #include <array>
-#include <ctime>
 #include <fstream>
 
 #include "common/TextUtil.h"
+#include "common/WorkFiles.h"
 #include "companion/main/DiscoveryHooks.h"
 #include "companion/main/Hooks.h"
 #include "companion/main/MainLoop.h"
@@ -59,19 +59,11 @@ void KeepLobbySmall(App& app, WindowHandle window, bool move) {
 }
 
 void AppendEventLog(App& app, std::string_view text) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y/%m/%d %H:%M:%S", &local);
+  const std::string stamp = CurrentTimestamp();
   std::ofstream log(app.system.appFolder / Utf8Path(app.settings.logFile),
                     std::ios::binary | std::ios::app);
   if (!log) return;
-  log << ToAnsi(std::string(stamp) + std::string(text), app.system.codePage) << "\r\n";
+  log << ToAnsi(stamp + std::string(text), app.system.codePage) << "\r\n";
 }
 
 }  // namespace

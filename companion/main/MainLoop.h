@@ -18,8 +18,6 @@ bool chkPrevInstance(App& app, bool force);
 bool chkZIP(App& app, bool force);
 void AbsentINIfile(App& app);
 bool TestOSjp(App& app);
-// True when the folder path names an archive or a temporary folder.
-bool IsArchiveOrTempFolder(const std::string& folderPath);
 // Stop mode: the message, ten seconds with events, then the end.
 void StopAndWait(App& app);
 // Chooses the interface font from the installed list (start-up step 5).

@@ -25,17 +25,6 @@ bool FontInstalled(const std::vector<std::string>& fonts, std::string_view name)
 
 std::string Str(std::string_view text) { return std::string(text); }
 
-// Characters, not bytes, of a UTF-8 text: a Japanese name of one character is one long.
-std::size_t CharCount(std::string_view text) {
-  std::size_t count = 0;
-  for (std::size_t pos = 0; pos < text.size(); ++count) {
-    std::size_t length = 1;
-    DecodeUtf8(text, pos, length);
-    pos += length == 0 ? 1 : length;
-  }
-  return count;
-}
-
 #ifdef _WIN32
 constexpr char PathSeparator = '\\';
 #else
@@ -100,8 +89,7 @@ void PrepareWindow(App& app) {
   app.desktop.windowRect(form.handle(), r);
   app.system.mainHeight = r.height();
   app.system.platformId = app.desktop.platformId();
-  app.system.codePage =
-      app.desktop.ansiCodePage() == 932 ? CodePage::Japanese : CodePage::Western;
+  app.system.codePage = CodePageOf(app.desktop.ansiCodePage());
 
   SetWinTitles(app);
 
@@ -121,10 +109,10 @@ void PrepareWindow(App& app) {
 void ChooseInterfaceFont(App& app) {
   FrmZ& z = app.frmZ;
   const std::vector<std::string> fonts = app.desktop.fontNames();
-  const bool gothic = FontInstalled(fonts, texts::FontMsPGothic);
+  const bool gothic = FontInstalled(fonts, kMsPGothicFont);
   app.system.msPGothic = gothic;
   if (gothic) {
-    z.filBox->setFont(Font{Str(texts::FontMsPGothic), 10, false});
+    z.filBox->setFont(Font{Str(kMsPGothicFont), 10, false});
   } else if (FontInstalled(fonts, texts::FontSansSerif)) {
     z.filBox->setFont(Font{Str(texts::FontSansSerif), 9, false});
   } else if (FontInstalled(fonts, texts::FontArialNarrow)) {
@@ -136,7 +124,7 @@ void ChooseInterfaceFont(App& app) {
       z.menuLink[static_cast<std::size_t>(i)]->setVisible(true);
       z.menuLink[static_cast<std::size_t>(i)]->setEnabled(true);
     }
-    app.system.interfaceFont = Str(texts::FontMsPGothic);
+    app.system.interfaceFont = Str(kMsPGothicFont);
   } else {
     for (int i : {2, 3}) {
       z.menuLink[static_cast<std::size_t>(i)]->setVisible(false);
@@ -144,21 +132,13 @@ void ChooseInterfaceFont(App& app) {
     }
     app.system.interfaceFont.clear();
   }
-  if (FontInstalled(fonts, texts::FontMeiryo)) {
-    app.system.interfaceFont = Str(texts::FontMeiryo);
+  if (FontInstalled(fonts, kMeiryoFont)) {
+    app.system.interfaceFont = Str(kMeiryoFont);
     app.system.meiryo = true;
   }
   PrintState& print = z.form->printState();
   print.japaneseFont = app.system.interfaceFont;
   print.japanese = app.system.japanese;
-}
-
-bool IsArchiveOrTempFolder(const std::string& folderPath) {
-  const std::string upper = UpperText(folderPath);
-  for (std::string_view word : {".ZIP", "TMP", "TEMP", "WINDOWS"}) {
-    if (upper.find(word) != std::string::npos) return true;
-  }
-  return false;
 }
 
 bool chkPrevInstance(App& app, bool force) {
@@ -198,8 +178,7 @@ bool chkZIP(App& app, bool force) {
 }
 
 bool TestOSjp(App& app) {
-  const CodePage cp =
-      app.desktop.ansiCodePage() == 932 ? CodePage::Japanese : CodePage::Western;
+  const CodePage cp = CodePageOf(app.desktop.ansiCodePage());
   // A byte that the code page takes as a character of its own comes back unchanged.
   auto roundTrips = [cp](unsigned char byte) {
     const std::string one(1, static_cast<char>(byte));

@@ -85,8 +85,6 @@ inline constexpr std::string_view LinkAssociation = "スペード協会";
 inline constexpr std::string_view LinkHelp = "使い方";
 
 // Fonts looked for in the installed list.
-inline constexpr std::string_view FontMsPGothic = "ＭＳ Ｐゴシック";
-inline constexpr std::string_view FontMeiryo = "メイリオ";
 inline constexpr std::string_view FontSansSerif = "Microsoft Sans Serif";
 inline constexpr std::string_view FontArialNarrow = "Arial Narrow";
 

@@ -11,6 +11,7 @@
 
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
+#include "platform/System.h"
 #include "platform/virtual/VirtualDesktop.h"
 #include "platform/virtual/VirtualProgram.h"
 #include "tableclient/window/TableClient.h"
@@ -43,13 +44,6 @@ bool ParseArgs(int argc, char** argv, Options& options) {
   return options.deals > 0;
 }
 
-std::string ExecutableFolder(const char* argv0) {
-  std::error_code ec;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) self = std::filesystem::absolute(argv0, ec);
-  return self.parent_path().string();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +53,7 @@ int main(int argc, char** argv) {
     Usage();
     return 2;
   }
-  if (options.folder.empty()) options.folder = ExecutableFolder(argv[0]);
+  if (options.folder.empty()) options.folder = ExecutableFolder(argv[0]).string();
   std::error_code ec;
   std::filesystem::create_directories(options.folder, ec);
   if (!std::filesystem::is_directory(options.folder)) {

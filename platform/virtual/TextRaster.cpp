@@ -1,6 +1,6 @@
 #include "platform/virtual/TextRaster.h"
 
-#include "platform/Utf8.h"
+#include "common/TextUtil.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +39,12 @@ void DrawGlyph(Image& image, Rect cell, char32_t cp, Color color)
     }
 }
 
+// The virtual fonts draw a character full-width when Shift_JIS stores it in two bytes.
+bool FullWidth(char32_t cp)
+{
+    return AnsiCharSize(cp, CodePage::Japanese) == 2;
+}
+
 } // namespace
 
 int CharWidth(const Font& font, bool doubleByte)
@@ -50,9 +56,8 @@ int CharWidth(const Font& font, bool doubleByte)
 int TextWidth(const std::string& text, const Font& font)
 {
     int width = 0;
-    size_t pos = 0;
-    while (pos < text.size())
-        width += CharWidth(font, IsDoubleByteChar(NextCodePoint(text, pos)));
+    for (size_t pos = 0, length = 0; pos < text.size(); pos += length)
+        width += CharWidth(font, FullWidth(DecodeUtf8(text, pos, length)));
     return width;
 }
 
@@ -68,10 +73,9 @@ void RasterText(Image& image, Point at, const std::string& text, const Font& fon
     const int top = at.y + height / 6;
     const int bottom = at.y + height - height / 5;
     int x = at.x;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        const char32_t cp = NextCodePoint(text, pos);
-        const int w = CharWidth(font, IsDoubleByteChar(cp));
+    for (size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+        const char32_t cp = DecodeUtf8(text, pos, length);
+        const int w = CharWidth(font, FullWidth(cp));
         if (cp != U' ')
             DrawGlyph(image, {x, top, x + w, bottom}, cp, color);
         x += w;

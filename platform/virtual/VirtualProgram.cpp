@@ -174,6 +174,7 @@ bool VirtualProgram::openWebPage(const std::string& url)
 Form& VirtualProgram::createForm(const std::string& name)
 {
     m_forms.push_back(std::make_unique<VirtualForm>(*this, m_desktop, name));
+    m_forms.back()->printState().codePage = CodePageOf(m_desktop.config().codePage);
     return *m_forms.back();
 }
 

@@ -24,6 +24,7 @@ Win32Forms::~Win32Forms()
 Form& Win32Forms::createForm(const std::string& name)
 {
     m_forms.push_back(std::make_unique<Win32Form>(name, *m_fonts));
+    m_forms.back()->printState().codePage = CodePageOf(static_cast<int>(GetACP()));
     return *m_forms.back();
 }
 

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/TextUtil.h"
+
 namespace scorlet::companion::testing {
 
 std::filesystem::path TestFolder(const std::string& name) {

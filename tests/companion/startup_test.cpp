@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "common/TextUtil.h"
 #include "companion/main/Texts.h"
 #include "tests/companion/CompanionHarness.h"
 
@@ -125,7 +126,7 @@ TEST(StartupTest, ArchiveOrTemporaryFolderNames) {
 TEST(StartupTest, JapaneseInterfaceOnlyOnAJapaneseSystem) {
   VirtualDesktopConfig config;
   config.codePage = 932;
-  config.fonts.push_back(std::string(texts::FontMsPGothic));
+  config.fonts.push_back(std::string(kMsPGothicFont));
   Harness h("Japanese", config);
   h.WriteIni("JPN=yes\r\n");
   ASSERT_TRUE(h.Start());
@@ -134,7 +135,7 @@ TEST(StartupTest, JapaneseInterfaceOnlyOnAJapaneseSystem) {
   EXPECT_EQ(app.frmZ.form->caption(), "スペード用スコレット  2.5");
   EXPECT_EQ(h.Caption("cmdBid"), "ビッド");
   EXPECT_EQ(app.frmZ.cmdDEL->toolTip(), "このファイルを削除する");
-  EXPECT_EQ(app.frmZ.cmdEnd->font().name, texts::FontMsPGothic);
+  EXPECT_EQ(app.frmZ.cmdEnd->font().name, kMsPGothicFont);
   EXPECT_EQ(app.frmZ.menuSeat[4]->caption(), "自動選択");
   EXPECT_TRUE(app.frmZ.menuLink[2]->visible());
   EXPECT_EQ(app.settings.alertPlayersFile, "アラート.TXT");

@@ -79,7 +79,6 @@ TEST(PageHead, MarkupModesAndSuitModesShapeTheHead) {
 
 TEST(PageOptions, SettingsCannotBreakTheStyleSheet) {
   Settings settings = DefaultSettings(false);
-  ApplySummaryDefaults(settings);
   settings.backColor3 = "#ffffcc";
   settings.backColor4 = "#d0d0d0;}</style><script>";
   settings.suitMarkSizes = {"110", "abc", "0", "80)"};

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "common/TextUtil.h"
 #include "platform/virtual/VirtualDesktop.h"
 #include "platform/virtual/VirtualProgram.h"
 #include "summary/FormsShell.h"
@@ -125,9 +126,9 @@ TEST(Startup, FailedChecksShowTheirNoticeAndEndAfterTheWait) {
     EXPECT_EQ(FormLoad(shell).result, StartResult::Aborted);
     EXPECT_TRUE(Has(shell.text(), "  TextOutput=yes   Illegal Keyword!\n"));
   }
-  EXPECT_TRUE(IsForbiddenLocation("C:\\Windows\\x"));
-  EXPECT_TRUE(IsForbiddenLocation("D:\\Downloads\\ScorletS25.zip\\ScorletS"));
-  EXPECT_FALSE(IsForbiddenLocation("C:\\Games\\ScorletS"));
+  EXPECT_TRUE(IsArchiveOrTempFolder("C:\\Windows\\x"));
+  EXPECT_TRUE(IsArchiveOrTempFolder("D:\\Downloads\\ScorletS25.zip\\ScorletS"));
+  EXPECT_FALSE(IsArchiveOrTempFolder("C:\\Games\\ScorletS"));
 }
 
 TEST(Startup, JapaneseSystemWithJpnSpeaksJapaneseAndWritesShiftJis) {
