@@ -84,7 +84,6 @@ std::string_view SeatLabel(SeatIndex seat) { return SeatName(seat).substr(0, 1);
 
 SeatIndex LhoOf(SeatIndex seat) { return (seat + 1) & 3; }
 SeatIndex PardOf(SeatIndex seat) { return (seat + 2) & 3; }
-SeatIndex RhoOf(SeatIndex seat) { return (seat + 3) & 3; }
 int TeamOf(int seat) { return seat & 1; }
 
 SeatRotation RotationFrom(int startSeat) {

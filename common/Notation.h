@@ -92,7 +92,6 @@ std::string_view SeatName(SeatIndex seat);
 std::string_view SeatLabel(SeatIndex seat);
 SeatIndex LhoOf(SeatIndex seat);   // plays next
 SeatIndex PardOf(SeatIndex seat);
-SeatIndex RhoOf(SeatIndex seat);
 // Partnership 0 North-South, 1 East-West.
 int TeamOf(int seat);
 

@@ -45,10 +45,9 @@ void AddLimited(std::vector<std::string>& list, std::string_view stem) {
 }  // namespace
 
 CalendarDay Today() {
-  const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  if (local == nullptr) return {};
-  return {local->tm_mon + 1, local->tm_mday};
+  const std::tm now = LocalTime(std::time(nullptr));
+  if (now.tm_mday == 0) return {};  // the clock could not be converted
+  return {now.tm_mon + 1, now.tm_mday};
 }
 
 std::tm LocalTime(std::time_t time) {

@@ -1,5 +1,7 @@
 #include "platform/System.h"
 
+#include "common/CodePage.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -73,7 +75,7 @@ bool GoToAppFolder(Desktop& desktop)
     if (folder.empty())
         return false;
     std::error_code error;
-    std::filesystem::current_path(std::filesystem::path(std::u8string(folder.begin(), folder.end())), error);
+    std::filesystem::current_path(Utf8Path(folder), error);
     return !error;
 }
 

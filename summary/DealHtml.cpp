@@ -11,7 +11,6 @@ namespace scorlet::summary {
 namespace {
 
 constexpr std::array<int, 4> kBiddingColumns{0, 2, 1, 3};  // North, South, East, West
-constexpr std::array<int, 4> kHandSuitOrder{Spades, Hearts, Diamonds, Clubs};
 constexpr std::string_view kGap = "&nbsp;&nbsp;&nbsp;";
 
 std::string Named(const std::string& name) {
@@ -79,7 +78,7 @@ void WriteCentreHand(PageText& page, const DealView& deal, const PageOptions& op
     page.Line(cell);
     page.Line("<td class=lft>" + WriteBidTrick(deal.record, seat));
   }
-  for (const int suit : kHandSuitOrder) {
+  for (const int suit : kListedSuits) {
     page.Line(" <tr>");
     WriteEmptyCells(page, 3);
     WriteHandSuitRow(page, deal, options, seat, suit);
@@ -94,7 +93,7 @@ void WriteSideHands(PageText& page, const DealView& deal, const PageOptions& opt
   WriteEmptyCells(page, 2);
   page.Line("  <td colspan=2 class=lft>" + Named(deal.names[1]));
   page.Line("<td class=lft>" + WriteBidTrick(deal.record, 1));
-  for (const int suit : kHandSuitOrder) {
+  for (const int suit : kListedSuits) {
     page.Line(" <tr>");
     WriteHandSuitRow(page, deal, options, 3, suit);
     WriteEmptyCells(page, 3);

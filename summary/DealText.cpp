@@ -5,32 +5,16 @@
 #include "common/TextUtil.h"
 #include "summary/HtmlText.h"
 #include "summary/NameFit.h"
+#include "summary/PageOptions.h"
 
 namespace scorlet::summary {
 
 namespace {
 
-constexpr std::array<int, 4> kSuitLines{Spades, Hearts, Diamonds, Clubs};
 constexpr std::size_t kCompassColumn = 20;
 constexpr std::size_t kEastColumn = 32;
 constexpr std::array<std::string_view, 4> kCompass{" ---N---- ", "| W      |", "|      E |",
                                                    " ----S--- "};
-
-// Control characters never reach a text page.
-std::string Printable(std::string_view text) {
-  std::string out;
-  for (std::size_t pos = 0; pos < text.size();) {
-    std::size_t length = 1;
-    const char32_t c = DecodeUtf8(text, pos, length);
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-      out += '?';
-    } else {
-      AppendUtf8(out, c);
-    }
-    pos += length;
-  }
-  return out;
-}
 
 std::string SuitLine(const HandRecord& record, int seat, int suit) {
   std::string line = SuitLetter(suit) + ": ";
@@ -50,8 +34,8 @@ std::array<std::string, 5> HandBlock(const HandRecord& record, const std::string
                                      int seat) {
   std::array<std::string, 5> block;
   block[0] = std::string(SeatName(seat)) + "  " + name;
-  for (std::size_t i = 0; i < kSuitLines.size(); ++i) {
-    block[i + 1] = SuitLine(record, seat, kSuitLines[i]);
+  for (std::size_t i = 0; i < kListedSuits.size(); ++i) {
+    block[i + 1] = SuitLine(record, seat, kListedSuits[i]);
   }
   return block;
 }

@@ -36,6 +36,21 @@ std::string HtmlEscape(std::string_view text) {
   return out;
 }
 
+std::string Printable(std::string_view text) {
+  std::string out;
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t length = 1;
+    const char32_t c = DecodeUtf8(text, pos, length);
+    pos += length;
+    if (IsControl(c)) {
+      out += '?';
+    } else {
+      AppendUtf8(out, c);
+    }
+  }
+  return out;
+}
+
 std::string HtmlNumber(long long number) {
   if (number < 0) return "&minus;" + NumText(-number);
   return NumText(number);

@@ -13,6 +13,9 @@ namespace scorlet::summary {
 // control characters, which no HTML document may hold, become "?".
 std::string HtmlEscape(std::string_view text);
 
+// Recorded text for a text page: control characters become "?".
+std::string Printable(std::string_view text);
+
 // A whole number for a page: a negative one as "&minus;" and its absolute value.
 std::string HtmlNumber(long long number);
 

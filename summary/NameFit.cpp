@@ -39,10 +39,7 @@ double TextWidth(std::string_view text) {
 }
 
 std::string DropLastChar(std::string_view text) {
-  std::size_t end = text.size();
-  while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80) --end;
-  if (end > 0) --end;
-  return std::string(text.substr(0, end));
+  return std::string(text.substr(0, text.size() - LastCharLength(text)));
 }
 
 std::string FitName(std::string_view name, double width) {

@@ -9,8 +9,6 @@ namespace scorlet::summary {
 
 namespace {
 
-constexpr std::array<int, 4> kStyleSuitOrder{Spades, Hearts, Diamonds, Clubs};
-
 void WriteDocType(PageText& page, bool strict) {
   if (strict) {
     page.Line("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\"");
@@ -22,7 +20,7 @@ void WriteDocType(PageText& page, bool strict) {
 }
 
 void WriteSuitRules(PageText& page, const PageOptions& options) {
-  for (const int suit : kStyleSuitOrder) {
+  for (const int suit : kListedSuits) {
     const SuitAttributes& attributes = SuitTable[suit];
     const std::string name(attributes.shortName);
     const std::string colour(attributes.htmlColour);

@@ -6,9 +6,6 @@ namespace scorlet::summary {
 
 namespace {
 
-// The configured sizes are listed spades, hearts, diamonds, clubs.
-constexpr std::array<int, 4> kListedSuit{Spades, Hearts, Diamonds, Clubs};
-
 bool IsSafeColour(const std::string& colour) {
   if (colour.size() < 2 || colour.size() > 32 || colour.front() != '#') return false;
   for (std::size_t i = 1; i < colour.size(); ++i) {
@@ -47,7 +44,7 @@ PageOptions PageOptionsFrom(const Settings& settings, bool japanese) {
   }
   for (std::size_t i = 0; i < 4; ++i) {
     if (IsSafeSize(settings.suitMarkSizes[i])) {
-      options.suitSizes[kListedSuit[i]] = LeadingInt(settings.suitMarkSizes[i]);
+      options.suitSizes[kListedSuits[i]] = LeadingInt(settings.suitMarkSizes[i]);
     }
   }
   TakeColour(settings.backColor3, options.pageBackground);

@@ -12,6 +12,9 @@ namespace scorlet::summary {
 
 enum class SuitMode { Entities, Symbol, Images };
 
+// The order in which the pages list the suits, and the configured suit sizes are given.
+inline constexpr std::array<int, 4> kListedSuits{Spades, Hearts, Diamonds, Clubs};
+
 struct PageOptions {
   bool japanese = false;
   bool strict = true;

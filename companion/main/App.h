@@ -80,6 +80,8 @@ struct App {
 
   std::uint32_t Now() { return desktop.tickCount(); }
   bool Japanese() const { return system.japanese; }
+  // The configured back colour of the main window, else its design colour.
+  Color BackColor() const { return settings.backColor.value_or(DesignBackColor); }
 };
 
 }  // namespace scorlet::companion

@@ -190,11 +190,6 @@ void FindGameWindows(App& app, int kind) {
 
 void TrackTableWindows(App& app) {
   GameWindowState& game = app.game;
-  if (app.loop.QuitRequested) {
-    CloseSession(app);
-    EndProgram(app, ExitNormal);
-    return;
-  }
   if (app.windows.MessagePending) {
     for (int k = 1; k <= ButtonLabelCount; ++k) {
       auto& pending = game.PendingKind[static_cast<std::size_t>(k)];

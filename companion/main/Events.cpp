@@ -39,12 +39,8 @@ void Pause(App& app, std::uint32_t now) {
 void Resume(App& app, std::uint32_t now) {
   FrmZ& z = app.frmZ;
   ClearAlertMark(app);
-  if (app.Japanese()) {
-    z.cmdTimer->setCaption(Str(texts::Pause.ja));
-  } else {
-    z.cmdTimer->setCaption(Str(texts::Pause.en));
-    z.cmdTimer->setFontSize(10);
-  }
+  z.cmdTimer->setCaption(Str(texts::Pause.in(app.Japanese())));
+  if (!app.Japanese()) z.cmdTimer->setFontSize(10);
   app.loop.slots.Thaw(now);
   app.flags.PauseStartTick = 0;
   app.counters.bidAttempts = 0;

@@ -23,17 +23,6 @@ Label& AddLabel(Form& form, const std::string& name, const std::string& caption,
   return l;
 }
 
-// The tooltips and captions of the design (English).
-void ApplyDesignTexts(Form& form) {
-  for (const ControlTexts& t : FrmZControlTexts) {
-    for (const auto& c : form.controls()) {
-      if (!IsControlOf(t.control, c->name())) continue;
-      if (!t.caption.en.empty()) c->setCaption(std::string(t.caption.en));
-      if (!t.tooltip.en.empty()) c->setToolTip(std::string(t.tooltip.en));
-    }
-  }
-}
-
 void AddMenus(Form& form, FrmZ& z) {
   using namespace texts;
   z.menuCapture = &form.addMenu("menuCapture", std::string(MenuCapture.en));
@@ -73,6 +62,21 @@ void AddMenus(Form& form, FrmZ& z) {
 }
 
 }  // namespace
+
+void ApplyControlTexts(Form& form, bool japanese, const std::string& font) {
+  for (const ControlTexts& t : FrmZControlTexts) {
+    const std::string_view caption = japanese ? t.caption.ja : t.caption.en;
+    const std::string_view tooltip = japanese ? t.tooltip.ja : t.tooltip.en;
+    for (const auto& c : form.controls()) {
+      if (!IsControlOf(t.control, c->name())) continue;
+      if (!caption.empty()) {
+        c->setCaption(std::string(caption));
+        if (!font.empty()) c->setFontName(font);
+      }
+      if (!tooltip.empty()) c->setToolTip(std::string(tooltip));
+    }
+  }
+}
 
 FrmZ CreateFrmZ(Forms& forms) {
   FrmZ z;
@@ -151,7 +155,7 @@ FrmZ CreateFrmZ(Forms& forms) {
   AddMenus(form, z);
   form.setBounds(At(0, 0, FrmZWidth, FrmZHeight));
   form.setClientSize({FrmZWidth, FrmZHeight});  // with the menu bar in place
-  ApplyDesignTexts(form);
+  ApplyControlTexts(form, false, "");
   z.cmdScore->setCaption(std::string(texts::ShowScore));
 
   // Shown as start-up proceeds.

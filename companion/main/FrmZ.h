@@ -75,6 +75,10 @@ inline constexpr Color LightBlue = 0xFFC0C0;
 inline constexpr Color DesignBackColor = 0xC0E0C0;  // the main window's design colour
 inline constexpr Color AlertMarkColor = 255;    // pure red
 
+// The captions and tooltips of the controls in one language (a text missing in it is left as
+// it is); a caption set also gets the font, when one is given.
+void ApplyControlTexts(Form& form, bool japanese, const std::string& font);
+
 // Creates the form with every control and menu at its design place, with the English design
 // captions; the caller wires the events.
 FrmZ CreateFrmZ(Forms& forms);

@@ -1,7 +1,6 @@
 // The tick of the main loop and the two phase changes of a deal.
 #include "companion/main/MainLoop.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "companion/main/Discovery.h"
@@ -12,8 +11,6 @@
 namespace scorlet::companion {
 
 namespace {
-
-Color BackColor(const App& app) { return app.settings.backColor.value_or(DesignBackColor); }
 
 // A helper window of the companion by form name; 0 when it is not loaded.
 WindowHandle HelperWindow(App& app, const char* name) {
@@ -168,9 +165,8 @@ void Timer1_Timer(App& app) {
   }
 
   if (app.flags.PauseStartTick != 0) {
-    const std::uint32_t elapsed = now - app.flags.PauseStartTick;
-    app.frmZ.cmdTimer->setCaption(std::to_string((elapsed + 500) / 1000));
-    const long seconds = std::strtol(app.frmZ.cmdTimer->caption().c_str(), nullptr, 10);
+    const std::uint32_t seconds = (now - app.flags.PauseStartTick + 500) / 1000;
+    app.frmZ.cmdTimer->setCaption(std::to_string(seconds));
     if (seconds == 120 || seconds == 180) {
       ShowAlertMark(app);
       PlaySystemSound(app.desktop, app.settings.alertSound);
@@ -224,7 +220,7 @@ void BeginDeal(App& app) {
   z.Msgbox->setCaption(app.game.storedStatusText);
   app.deal.bids = {};
   app.deal.tricks = {};
-  z.cmdHand->setBackColor(BackColor(app));
+  z.cmdHand->setBackColor(app.BackColor());
   z.cmdBid->setBackColor(ArmedColor);
   const std::uint32_t now = app.Now();
   slots.TaskArmed[SlotBidCapture] = app.settings.autoCaptBid;
@@ -259,7 +255,7 @@ void BeginPlay(App& app) {
   }
   slots.TaskArmed[SlotLastHand] = app.settings.autoCaptHand;
   slots.TaskDue[SlotLastHand] = now + static_cast<std::uint32_t>(app.settings.waitTimeHandMs);
-  z.cmdBid->setBackColor(BackColor(app));
+  z.cmdBid->setBackColor(app.BackColor());
   z.cmdHand->setBackColor(ArmedColor);
   app.Trace("play begins");
 }
@@ -272,7 +268,7 @@ void ShowAlertMark(App& app) {
 
 void ClearAlertMark(App& app) {
   if (!app.loop.AlertMarkShown) return;
-  app.frmZ.form->canvas().drawLine(AlertMarkFrom, AlertMarkTo, BackColor(app), 3);
+  app.frmZ.form->canvas().drawLine(AlertMarkFrom, AlertMarkTo, app.BackColor(), 3);
   app.loop.AlertMarkShown = false;
 }
 

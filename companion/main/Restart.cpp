@@ -8,13 +8,11 @@ namespace scorlet::companion {
 
 namespace {
 
-Color BackColor(const App& app) { return app.settings.backColor.value_or(DesignBackColor); }
-
 // The score area below cmdEnd back to an empty background.
 void ClearScoreArea(App& app) {
   FrmZ& z = app.frmZ;
   const Size size = z.form->clientSize();
-  z.form->canvas().fillRect(Rect{0, z.drawTop, size.width, size.height}, BackColor(app));
+  z.form->canvas().fillRect(Rect{0, z.drawTop, size.width, size.height}, app.BackColor());
   z.Bline->setVisible(false);
   for (Label* l : z.Label1) l->setVisible(false);
   hooks::ResetScorePanel(app);

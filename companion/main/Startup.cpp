@@ -25,11 +25,7 @@ bool FontInstalled(const std::vector<std::string>& fonts, std::string_view name)
 
 std::string Str(std::string_view text) { return std::string(text); }
 
-#ifdef _WIN32
-constexpr char PathSeparator = '\\';
-#else
-constexpr char PathSeparator = '/';
-#endif
+constexpr char PathSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 // Start-up steps 7 and 10: the defaults the main program starts from.
 void MainProgramDefaults(Settings& s) {
@@ -58,7 +54,7 @@ void SetMenuChecks(App& app) {
 // Step 20: the configured back colour on the window and its plain controls.
 void ApplyBackColors(App& app) {
   FrmZ& z = app.frmZ;
-  const Color back = app.settings.backColor.value_or(DesignBackColor);
+  const Color back = app.BackColor();
   z.form->setBackColor(back);
   for (const auto& c : z.form->controls()) {
     if (dynamic_cast<ListBox*>(c.get()) || dynamic_cast<PictureBox*>(c.get())) continue;
@@ -118,20 +114,12 @@ void ChooseInterfaceFont(App& app) {
   } else if (FontInstalled(fonts, texts::FontArialNarrow)) {
     z.filBox->setFont(Font{Str(texts::FontArialNarrow), 9, false});
   }
-  if (gothic) {
-    z.menu_Link->setCaption(Str(texts::MenuLink.ja));
-    for (int i : {2, 3}) {
-      z.menuLink[static_cast<std::size_t>(i)]->setVisible(true);
-      z.menuLink[static_cast<std::size_t>(i)]->setEnabled(true);
-    }
-    app.system.interfaceFont = Str(kMsPGothicFont);
-  } else {
-    for (int i : {2, 3}) {
-      z.menuLink[static_cast<std::size_t>(i)]->setVisible(false);
-      z.menuLink[static_cast<std::size_t>(i)]->setEnabled(false);
-    }
-    app.system.interfaceFont.clear();
+  if (gothic) z.menu_Link->setCaption(Str(texts::MenuLink.ja));
+  for (const std::size_t i : {2u, 3u}) {
+    z.menuLink[i]->setVisible(gothic);
+    z.menuLink[i]->setEnabled(gothic);
   }
+  app.system.interfaceFont = gothic ? Str(kMsPGothicFont) : std::string();
   if (FontInstalled(fonts, kMeiryoFont)) {
     app.system.interfaceFont = Str(kMeiryoFont);
     app.system.meiryo = true;
@@ -246,7 +234,6 @@ void FormLoad(App& app) {
   MainProgramDefaults(s);                                   // steps 7, 10
   GoToAppFolder(app.desktop);
   SetLocationConsts(app);                                   // step 8
-  GoToAppFolder(app.desktop);
   if (!chkZIP(app, false)) return;                          // step 9
 
   ConfigContext context{app.system.appFolder, app.system.screen.width};  // step 11
@@ -259,7 +246,6 @@ void FormLoad(App& app) {
     StopAndWait(app);
     return;
   }
-  GoToAppFolder(app.desktop);
   LoadWindowPositions(app);                                 // step 12
 
   if (!s.logFile.empty()) {                                 // step 13
@@ -335,16 +321,7 @@ void ApplyJapaneseTexts(App& app) {
   const std::string font = app.system.interfaceFont;
   form.setCaption(Str(texts::WindowCaption.ja) + Str(texts::Version));
   app.system.normalCaption = form.caption();
-  for (const ControlTexts& t : FrmZControlTexts) {
-    for (const auto& c : form.controls()) {
-      if (!IsControlOf(t.control, c->name())) continue;
-      if (!t.caption.ja.empty()) {
-        c->setCaption(Str(t.caption.ja));
-        if (!font.empty()) c->setFontName(font);
-      }
-      if (!t.tooltip.ja.empty()) c->setToolTip(Str(t.tooltip.ja));
-    }
-  }
+  ApplyControlTexts(form, true, font);
   if (app.system.meiryo) z.cmdDelFiles->setCaption(Str(texts::DelFilesMeiryo));
   z.menuCapture->setCaption(Str(texts::MenuCapture.ja));
   z.menuBid->setCaption(Str(texts::MenuBid.ja));

@@ -22,8 +22,6 @@ std::string_view ButtonLabelOf(int language, int label) {
   return ButtonLabels[language][label];
 }
 
-bool HasTitles(int language) { return !TitleOf(language, KindTable).empty(); }
-
 int TableTitleLanguage(std::string_view windowTitle) {
   for (int language = LangEnglish; language <= GameLanguages; ++language) {
     std::string_view title = TitleOf(language, KindTable);

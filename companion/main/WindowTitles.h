@@ -111,8 +111,6 @@ inline constexpr std::array<std::string_view, GameLanguages + 1> CountryNames{
 std::string_view TitleOf(int language, int kind);
 // Button label k (1..5) of a language; "" when out of range.
 std::string_view ButtonLabelOf(int language, int label);
-// True when the row has titles (rows 4 and 10 have none).
-bool HasTitles(int language);
 
 // The game language whose table-window title is part of the window title, 0 when none.
 // English is tried first, then the rows in order; the comparison is exact.

@@ -221,11 +221,6 @@ bool VirtualDesktop::dumpPng(WindowHandle handle, const std::string& path) const
     return WritePng(handle == 0 ? screenImage() : windowImage(handle), path);
 }
 
-std::vector<WindowHandle> VirtualDesktop::zOrder() const
-{
-    return m_zOrder;
-}
-
 WindowHandle VirtualDesktop::windowAt(Point screen) const
 {
     for (WindowHandle handle : m_zOrder) {
@@ -247,11 +242,6 @@ void VirtualDesktop::placeInZOrder(WindowHandle handle)
     if (!w->topmost)
         at = std::find_if(m_zOrder.begin(), m_zOrder.end(), [&](WindowHandle h) { return !find(h)->topmost; });
     m_zOrder.insert(at, handle);
-}
-
-void VirtualDesktop::bringToFront(WindowHandle handle)
-{
-    placeInZOrder(handle);
 }
 
 bool VirtualDesktop::moveWindow(WindowHandle handle, const Rect& rect)
@@ -342,21 +332,20 @@ void VirtualDesktop::paint(WindowHandle handle, Point at, const Image& image, bo
     Window* w = find(handle);
     if (!w || w->minimized)
         return;
-    Point where = at;
-    Image block = image;
-    if (clientOnly) {
-        // Painting through the client's device context is clipped to the client area.
-        const Size s = w->clientSize();
-        Image clipped(image.width, image.height);
-        const Rect inside{std::max(0, -at.x), std::max(0, -at.y), std::min(image.width, s.width - at.x),
-                          std::min(image.height, s.height - at.y)};
-        if (inside.empty())
-            return;
-        block = Image(inside.width(), inside.height());
-        BlitClipped(block, {0, 0}, image, inside);
-        where = {w->clientOffset().x + at.x + inside.left, w->clientOffset().y + at.y + inside.top};
+    if (!clientOnly) {
+        w->overlays.push_back({at, image});
+        return;
     }
-    w->overlays.push_back({where, std::move(block)});
+    // Painting through the client's device context is clipped to the client area.
+    const Size s = w->clientSize();
+    const Rect inside{std::max(0, -at.x), std::max(0, -at.y), std::min(image.width, s.width - at.x),
+                      std::min(image.height, s.height - at.y)};
+    if (inside.empty())
+        return;
+    Image block(inside.width(), inside.height());
+    BlitClipped(block, {0, 0}, image, inside);
+    w->overlays.push_back({{w->clientOffset().x + at.x + inside.left, w->clientOffset().y + at.y + inside.top},
+                           std::move(block)});
 }
 
 void VirtualDesktop::repaint(WindowHandle handle)

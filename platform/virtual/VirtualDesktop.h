@@ -97,7 +97,7 @@ public:
     // The whole window as it shows: frame and client, plus whatever was painted over them.
     Image windowImage(WindowHandle window) const;
     // Top-level windows in z-order, top first.
-    std::vector<WindowHandle> zOrder() const;
+    const std::vector<WindowHandle>& zOrder() const { return m_zOrder; }
     WindowHandle windowAt(Point screen) const; // 0 when only the desktop is there
 
     // --- the clock and the events ---
@@ -149,7 +149,6 @@ public:
     bool moveWindow(WindowHandle window, const Rect& rect);
     bool showWindow(WindowHandle window, int command);
     bool setTopmost(WindowHandle window, bool on);
-    void bringToFront(WindowHandle window);
     void paint(WindowHandle window, Point at, const Image& image, bool clientOnly);
     void repaint(WindowHandle window);
     Rect clientScreenRect(const Window& w) const;

@@ -107,9 +107,9 @@ Image RenderList(const ListBox& list, Image cell)
 
 Image RenderControl(const Control& c)
 {
-    Image cell(c.bounds().width(), c.bounds().height(), c.backColor());
     if (auto picture = dynamic_cast<const VirtualPicture*>(&c))
         return picture->imageCanvas().image();
+    Image cell(c.bounds().width(), c.bounds().height(), c.backColor());
     if (auto button = dynamic_cast<const Button*>(&c))
         return RenderButton(*button, std::move(cell));
     if (auto frame = dynamic_cast<const Frame*>(&c))

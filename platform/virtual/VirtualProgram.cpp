@@ -24,13 +24,13 @@ VirtualProgram::~VirtualProgram()
 
 WindowHandle VirtualProgram::firstWindow()
 {
-    const auto order = m_desktop.zOrder();
+    const auto& order = m_desktop.zOrder();
     return order.empty() ? 0 : order.front();
 }
 
 WindowHandle VirtualProgram::nextWindow(WindowHandle window)
 {
-    const auto order = m_desktop.zOrder();
+    const auto& order = m_desktop.zOrder();
     auto it = std::find(order.begin(), order.end(), window);
     if (it == order.end() || ++it == order.end())
         return 0;

@@ -2,13 +2,14 @@
 
 #include "platform/win32/Win32Util.h"
 
+#include "common/TextUtil.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 #include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
 namespace scorlet {
@@ -71,18 +72,14 @@ int CALLBACK CollectFont(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM
     return 1;
 }
 
+// "http://" or "https://" (any case) with something after it.
 bool IsWebAddress(const std::string& url)
 {
-    auto startsWith = [&](const char* prefix) {
-        const size_t n = std::char_traits<char>::length(prefix);
-        if (url.size() <= n)
-            return false;
-        for (size_t i = 0; i < n; ++i)
-            if (std::tolower(static_cast<unsigned char>(url[i])) != prefix[i])
-                return false;
-        return true;
-    };
-    return startsWith("http://") || startsWith("https://");
+    const std::string lower = LowerText(url);
+    for (std::string_view prefix : {"http://", "https://"})
+        if (lower.size() > prefix.size() && lower.starts_with(prefix))
+            return true;
+    return false;
 }
 
 } // namespace

@@ -7,8 +7,6 @@ namespace scorlet::table {
 namespace {
 
 std::size_t At(int seat) { return static_cast<std::size_t>(seat); }
-int Rank(CardCode c) { return c % 100; }
-int Suit(CardCode c) { return c / 100; }
 
 // Double Nil is bid blind, so the bot decides from the score alone: a side far behind
 // an opponent close to winning gambles.
@@ -22,8 +20,8 @@ bool WantsDoubleNil(const SpadesGame& game, int seat) {
 
 bool WantsNil(const Hand& hand) {
   Hand spades = SuitCards(hand, Spades);
-  bool highSpade = !spades.empty() && Rank(spades.back()) >= 11;
-  bool ace = std::any_of(hand.begin(), hand.end(), [](CardCode c) { return Rank(c) == MaxRank; });
+  bool highSpade = !spades.empty() && RankOf(spades.back()) >= 11;
+  bool ace = std::any_of(hand.begin(), hand.end(), [](CardCode c) { return RankOf(c) == MaxRank; });
   return EstimateTricks(hand) <= 1 && spades.size() <= 3 && !highSpade && !ace;
 }
 
@@ -35,7 +33,9 @@ bool CanWin(const Trick& trick, CardCode card) {
 }
 
 // Cards by rank first, so "lowest" means the smallest rank whatever its suit.
-bool RankBelow(CardCode a, CardCode b) { return Rank(a) < Rank(b) || (Rank(a) == Rank(b) && a < b); }
+bool RankBelow(CardCode a, CardCode b) {
+  return RankOf(a) < RankOf(b) || (RankOf(a) == RankOf(b) && a < b);
+}
 
 CardCode Lowest(const Hand& cards) { return *std::min_element(cards.begin(), cards.end(), RankBelow); }
 CardCode Highest(const Hand& cards) { return *std::max_element(cards.begin(), cards.end(), RankBelow); }
@@ -52,7 +52,7 @@ CardCode DuckingPlay(const Trick& trick, const Hand& legal) {
 CardCode LeadPlay(const Hand& legal) {
   Hand aces;
   std::copy_if(legal.begin(), legal.end(), std::back_inserter(aces),
-               [](CardCode c) { return Rank(c) == MaxRank && Suit(c) != Spades; });
+               [](CardCode c) { return RankOf(c) == MaxRank && SuitOf(c) != Spades; });
   if (!aces.empty()) return aces.front();
   return Lowest(legal);
 }
@@ -77,9 +77,9 @@ int EstimateTricks(const Hand& hand) {
     Hand cards = SuitCards(hand, suit);
     int length = static_cast<int>(cards.size());
     for (CardCode c : cards) {
-      if (Rank(c) == MaxRank) halves += 2;
-      else if (Rank(c) == 13 && length >= 2) halves += 2;
-      else if (Rank(c) == 12 && length >= 3) halves += 1;
+      if (RankOf(c) == MaxRank) halves += 2;
+      else if (RankOf(c) == 13 && length >= 2) halves += 2;
+      else if (RankOf(c) == 12 && length >= 3) halves += 1;
     }
     if (suit == Spades && length > 3) halves += 2 * (length - 3);
     if (suit != Spades && length <= 1 && CountSuit(hand, Spades) >= 2) halves += 1;

@@ -32,9 +32,4 @@ void RaisedBox(Image& image, const Rect& rect, Color face) {
   FillRect(image, {rect.right - 1, rect.top, rect.right, rect.bottom}, Rgb(64, 64, 64));
 }
 
-void Blit(Image& target, int x, int y, const Image& source) {
-  for (int sy = 0; sy < source.height; ++sy)
-    for (int sx = 0; sx < source.width; ++sx) PutPixel(target, x + sx, y + sy, source.at(sx, sy));
-}
-
 }  // namespace scorlet::table

@@ -11,7 +11,5 @@ void FrameRect(Image& image, const Rect& rect, Color color);
 void PutPixel(Image& image, int x, int y, Color color);
 // A button face: filled, light top-left edges, dark bottom-right edges.
 void RaisedBox(Image& image, const Rect& rect, Color face);
-// Copies `source` into `target` with its top-left corner at (x, y).
-void Blit(Image& target, int x, int y, const Image& source);
 
 }  // namespace scorlet::table

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 
+#include "common/TextUtil.h"
 #include "tableclient/render/Paint.h"
 
 namespace scorlet::table {
@@ -53,15 +54,15 @@ constexpr int Scale = 2;
 constexpr int Advance = 4 * Scale;  // three cells and one blank column
 constexpr int SpaceAdvance = 3 * Scale;
 
-const char* RowsOf(char ch) {
-  char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+const char* RowsOf(char32_t ch) {
+  if (ch >= 0x80) return OpenBox;
+  char upper = static_cast<char>(std::toupper(static_cast<int>(ch)));
   for (const BlockGlyph& glyph : BlockGlyphs)
     if (glyph.ch == upper) return glyph.rows;
   return OpenBox;
 }
 
-// One character per UTF-8 sequence: continuation bytes take no room of their own.
-bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+int AdvanceOf(char32_t ch) { return ch == U' ' ? SpaceAdvance : Advance; }
 
 void DrawGlyph(Image& image, int x, int y, const char* rows, Color color) {
   for (int r = 0; r < 5; ++r)
@@ -74,22 +75,18 @@ void DrawGlyph(Image& image, int x, int y, const char* rows, Color color) {
 
 int PlaceholderFace::Draw(Image& image, int x, int y, std::string_view text, Color color) const {
   int pen = x;
-  for (char ch : text) {
-    if (!StartsCharacter(ch)) continue;
-    if (ch == ' ') {
-      pen += SpaceAdvance;
-      continue;
-    }
-    DrawGlyph(image, pen, y, RowsOf(ch), color);
-    pen += Advance;
+  for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+    const char32_t ch = DecodeUtf8(text, pos, length);
+    if (ch != U' ') DrawGlyph(image, pen, y, RowsOf(ch), color);
+    pen += AdvanceOf(ch);
   }
   return pen - x;
 }
 
 int PlaceholderFace::Width(std::string_view text) const {
   int width = 0;
-  for (char ch : text)
-    if (StartsCharacter(ch)) width += ch == ' ' ? SpaceAdvance : Advance;
+  for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length)
+    width += AdvanceOf(DecodeUtf8(text, pos, length));
   return width;
 }
 

@@ -74,7 +74,6 @@ class TableClient {
   int dealsPlayed() const { return static_cast<int>(m_truths.size()); }
 
   WindowHandle tableWindow() const;
-  WindowHandle lobbyWindow() const;
   // Window of kind 1..3 (Last Trick, Last Hand, Score), 0 while it is not open.
   WindowHandle subWindow(int kind) const;
   const TableLayout& layout() const { return m_layout; }

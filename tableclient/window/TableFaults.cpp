@@ -18,7 +18,7 @@ void TableClient::SuppressSubWindow(int kind, bool on) {
 }
 
 void TableClient::MoveWindowTo(int kind, Point topLeft) {
-  if (Form* form = FormOfKind(kind)) PlaceForm(*form, form->bounds().movedTo(topLeft.x, topLeft.y));
+  if (Form* form = FormOfKind(kind)) form->move(topLeft.x, topLeft.y);
 }
 
 void TableClient::MoveWindowOffScreen(int kind) {

@@ -14,8 +14,6 @@ constexpr std::array<const char*, 3> SubFormNames{"frmLastTrick", "frmLastHand",
 
 }  // namespace
 
-void PlaceForm(Form& form, const Rect& rect) { form.setBounds(rect); }
-
 void ShowImage(Form& form, const Image& image) {
   form.setClientSize({image.width, image.height});
   form.canvas().drawImage({0, 0}, image);
@@ -37,7 +35,7 @@ bool TableClient::OpenTableWindow() {
   m_table = &form;
   form.setCaption(TableTitle(m_options.language, m_options.tableNumber, m_options.host));
   form.setBorderStyle(BorderStyle::Sizable);
-  PlaceForm(form, m_options.tableRect);
+  form.setBounds(m_options.tableRect);
   form.onMouseDown = [this](const MouseEvent& e) {
     if (e.button == MouseButton::Left) ClickTable({e.x, e.y});
   };
@@ -62,7 +60,7 @@ void TableClient::OpenLobby() {
   m_lobby = &form;
   form.setCaption(std::string(LobbyTitle));
   form.setBorderStyle(BorderStyle::Sizable);
-  PlaceForm(form, {60, 80, 60 + LobbyClient.width, 80 + LobbyClient.height});
+  form.setBounds({60, 80, 60 + LobbyClient.width, 80 + LobbyClient.height});
   form.onUnload = [this, &form] {
     if (m_lobby == &form) m_lobby = nullptr;
   };
@@ -114,7 +112,7 @@ void TableClient::OpenSubWindow(int kind) {
   form.setCaption(SubWindowTitle(m_options.language, kind, m_options.scoreTitle));
   form.setBorderStyle(BorderStyle::Fixed);
   Point at = m_options.subWindowAt[SubIndex(kind)];
-  PlaceForm(form, {at.x, at.y, at.x + 100, at.y + 100});
+  form.setBounds({at.x, at.y, at.x + 100, at.y + 100});
   form.onUnload = [this, kind, &form] {
     if (SubForm(kind) == &form) SubForm(kind) = nullptr;
   };
@@ -144,7 +142,6 @@ void TableClient::Close() {
 }
 
 WindowHandle TableClient::tableWindow() const { return m_table ? m_table->handle() : 0; }
-WindowHandle TableClient::lobbyWindow() const { return m_lobby ? m_lobby->handle() : 0; }
 
 WindowHandle TableClient::subWindow(int kind) const {
   Form* form = IsSubKind(kind) ? m_subs[SubIndex(kind)] : nullptr;

@@ -11,8 +11,6 @@ namespace scorlet::table {
 inline bool IsSubKind(int kind) { return kind >= LastTrickKind && kind <= ScoreKind; }
 inline std::size_t SubIndex(int kind) { return static_cast<std::size_t>(kind - 1); }
 
-// Moves and sizes a form (whole window, frame included).
-void PlaceForm(Form& form, const Rect& rect);
 // The small windows take the size of what they show.
 void ShowImage(Form& form, const Image& image);
 
