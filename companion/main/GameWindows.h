@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/TextUtil.h"
-#include "companion/main/WindowTitles.h"
+#include "gamedata/WindowTitles.h"
 #include "platform/Types.h"
 
 namespace scorlet::companion {

@@ -6,15 +6,10 @@
 #include <array>
 #include <cstdint>
 
+#include "gamedata/WindowTitles.h"  // the window kinds
+
 namespace scorlet::companion {
 
-// Kinds of the game's windows; kinds 1 to 3 also index the task slots.
-enum WindowKind : int {
-  KindTable = 0,
-  KindLastTrick = 1,
-  KindLastHand = 2,
-  KindScore = 3,
-};
 
 // The six timed task slots.
 enum TaskSlot : int {

@@ -23,7 +23,8 @@ struct SeatView {
 
 enum class TablePrompt { None, ClickToStart, WaitingForOpponent, DealOver };
 
-// The words of one game language (index 1..10 as the companion numbers them).
+// The words of one game language (index 1..10 as the companion numbers them), filled from the
+// game's per-language tables (tableclient/window/Languages).
 struct TableWords {
   std::string bidLabel = "Bid:";
   std::string tricksLabel = "Tricks:";

@@ -5,35 +5,16 @@ namespace scorlet::table {
 
 namespace {
 
-namespace titles = scorlet::companion;
-
-// The full captions of the table's buttons (last trick, last hand, score, double-nil passing,
-// suicide) as the game draws them; the companion recognises each by a part of it.
-// clang-format off
-constexpr std::array<std::array<std::string_view, 5>, LanguageCount> ButtonCaptions{{
-    {"Last Trick", "Last Hand", "Score", "Double Nil Passing", "Suicide"},
-    {"最後のトリック", "最後のハンド", "スコア", "ダブルニルパス", "スーサイド"},
-    {"Letzter Stich", "Letztes Spiel", "Spielstand", "Passing", "Selbstmord"},
-    {},
-    {"Ultima presa", "Ultima mano", "Punteggio", "DZ", "Suicidio"},
-    {"Ultima baza", "Ultima mano", "Puntos", "Doble y nulo", "Suicidio"},
-    {"Ultima baza", "Ultima mano", "Puntuacion", "Doble y nulo", "Suicidio"},
-    {"Ultima baza", "Ultima mano", "Puntuacion", "Doble y nulo", "Suicidio"},
-    {"Ultima baza", "Ultima mano", "Puntos", "Doble y nulo", "Suicidio"},
-    {},
-}};
-// clang-format on
-
 // Titles and labels come from the companion's per-language tables, so the table draws exactly
 // what the companion looks for.
 SiteLanguage RowOf(int language) {
   const auto lang = static_cast<std::size_t>(language);
   SiteLanguage row;
-  row.gameTitle = titles::WindowTitles[lang][0];
-  for (std::size_t k = 0; k < row.windows.size(); ++k) row.windows[k] = titles::WindowTitles[lang][k + 1];
-  row.buttons = ButtonCaptions[lang - 1];
-  row.bidLabel = titles::BidLabels[lang];
-  row.tricksLabel = titles::TricksLabels[lang];
+  row.gameTitle = scorlet::WindowTitles[lang][0];
+  for (std::size_t k = 0; k < row.windows.size(); ++k) row.windows[k] = scorlet::WindowTitles[lang][k + 1];
+  row.buttons = scorlet::ButtonCaptions[lang];
+  row.bidLabel = scorlet::BidLabels[lang];
+  row.tricksLabel = scorlet::TricksLabels[lang];
   return row;
 }
 
@@ -58,16 +39,24 @@ TableWords WordsOf(int language) {
   words.bidLabel = row.bidLabel;
   words.tricksLabel = row.tricksLabel;
   for (std::size_t k = 0; k < words.buttons.size(); ++k) words.buttons[k] = row.buttons[k];
+  const bool known = language >= 1 && language <= LanguageCount &&
+                     !scorlet::TablePromptTexts[static_cast<std::size_t>(language)].clickToStart.empty();
+  const scorlet::TablePrompts& prompts =
+      scorlet::TablePromptTexts[static_cast<std::size_t>(known ? language : EnglishLanguage)];
+  words.clickToStart = prompts.clickToStart;
+  words.waitingForOpponent = prompts.waitingForOpponent;
+  words.ok = scorlet::DealOverButton;
+  words.newRating = scorlet::NewRatingWord;
   return words;
 }
 
 std::string TableTitle(int language, std::string_view tableNumber, std::string_view host) {
   std::string title(LanguageRow(language).gameTitle);
   title += " - ";
-  title += titles::TableNameWord;
+  title += scorlet::TableNameWord;
   title += tableNumber;
   title += " - ";
-  title += titles::HostWord;
+  title += scorlet::HostWord;
   title += host;
   return title;
 }

@@ -8,19 +8,19 @@
 #include <string>
 #include <string_view>
 
-#include "companion/main/WindowTitles.h"
+#include "gamedata/WindowTitles.h"
 #include "tableclient/render/Scene.h"
 
 namespace scorlet::table {
 
 // Languages and window kinds are numbered as the companion numbers them.
-inline constexpr int EnglishLanguage = companion::LangEnglish;
-inline constexpr int LanguageCount = companion::GameLanguages;
+inline constexpr int EnglishLanguage = scorlet::LangEnglish;
+inline constexpr int LanguageCount = scorlet::GameLanguages;
 
-inline constexpr int TableKind = companion::KindTable;
-inline constexpr int LastTrickKind = companion::KindLastTrick;
-inline constexpr int LastHandKind = companion::KindLastHand;
-inline constexpr int ScoreKind = companion::KindScore;
+inline constexpr int TableKind = scorlet::KindTable;
+inline constexpr int LastTrickKind = scorlet::KindLastTrick;
+inline constexpr int LastHandKind = scorlet::KindLastHand;
+inline constexpr int ScoreKind = scorlet::KindScore;
 
 struct SiteLanguage {
   std::string_view gameTitle;               // the part of the table title naming the game
@@ -38,6 +38,6 @@ TableWords WordsOf(int language);
 std::string TableTitle(int language, std::string_view tableNumber, std::string_view host);
 // Title of window kind 1..3; `scoreTitle` overrides the score window's title when not empty.
 std::string SubWindowTitle(int language, int kind, std::string_view scoreTitle = {});
-inline constexpr std::string_view LobbyTitle = companion::LobbyTitle;
+inline constexpr std::string_view LobbyTitle = scorlet::LobbyTitle;
 
 }  // namespace scorlet::table

@@ -1,10 +1,10 @@
-#include "companion/main/WindowTitles.h"
+#include "gamedata/WindowTitles.h"
 
 #include <algorithm>
 
 #include "common/TextUtil.h"
 
-namespace scorlet::companion {
+namespace scorlet {
 
 namespace {
 
@@ -47,4 +47,4 @@ TitleWidths SubWindowTitleWidths() {
   return widths;
 }
 
-}  // namespace scorlet::companion
+}  // namespace scorlet

@@ -1,6 +1,6 @@
-// The game's window titles and the words that mark its buttons and labels, one row per site
-// language. Data only, written once: the companion reads the game's windows with these tables
-// and the substitute game client draws its titles and labels from the same rows.
+// The game's window titles, the words that mark its buttons and labels, and the texts it draws,
+// one row per site language. Data only, written once: the companion reads the game's windows
+// with these tables and the substitute game client draws its titles and texts from the same rows.
 //
 // Rows are 1-based game languages (row 0 is unused); an empty text means the site has no such
 // title or word. Titles are compared exactly, case included.
@@ -9,9 +9,16 @@
 #include <array>
 #include <string_view>
 
-#include "companion/main/MainState.h"  // the window kinds
+namespace scorlet {
 
-namespace scorlet::companion {
+// Kinds of the game's windows; they index the title columns, the window handles and (kinds 1
+// to 3) the task slots.
+enum WindowKind : int {
+  KindTable = 0,
+  KindLastTrick = 1,
+  KindLastHand = 2,
+  KindScore = 3,
+};
 
 // The window kinds index the title columns.
 inline constexpr int TitleKinds = 6;     // kinds 4 and 5 are spare columns
@@ -124,4 +131,47 @@ struct TitleWidths {
 };
 TitleWidths SubWindowTitleWidths();
 
-}  // namespace scorlet::companion
+// The full captions of the table's buttons and labels (last trick, last hand, score, double-nil
+// passing, suicide) as the game draws them; the companion recognises each by a part of it (a
+// blank between words reads as nothing, so "Ultima presa" holds "timapresa").
+inline constexpr std::array<std::array<std::string_view, ButtonLabelCount>, GameLanguages + 1>
+    ButtonCaptions{{
+        {},
+        {"Last Trick", "Last Hand", "Score", "Double Nil Passing", "Suicide"},
+        {"最後のトリック", "最後のハンド", "スコア", "ダブルニルパス", "スーサイド"},
+        {"Letzter Stich", "Letztes Spiel", "Spielstand", "Passing", "Selbstmord"},
+        {},
+        {"Ultima presa", "Ultima mano", "Punteggio", "DZ", "Suicidio"},
+        {"Ultima baza", "Ultima mano", "Puntos", "Doble y nulo", "Suicidio"},
+        {"Ultima baza", "Ultima mano", "Puntuacion", "Doble y nulo", "Suicidio"},
+        {"Ultima baza", "Ultima mano", "Puntuacion", "Doble y nulo", "Suicidio"},
+        {"Ultima baza", "Ultima mano", "Puntos", "Doble y nulo", "Suicidio"},
+        {},
+    }};
+
+// The table's prompts while a game has not started: the click-to-start prompt and the wait for
+// the other players. Each holds one of the language's status fragments; the game font has no
+// blank glyph, so a blank between words reads as nothing and "Klicken Sie" reads "KlickenSie".
+struct TablePrompts {
+  std::string_view clickToStart;
+  std::string_view waitingForOpponent;
+};
+inline constexpr std::array<TablePrompts, GameLanguages + 1> TablePromptTexts{{
+    {},
+    {"Click here to start", "Waiting for opponent"},
+    {"開始するにはクリック", "相手を待っています。"},
+    {"Klicken Sie hier", "Warten auf Spieler"},
+    {},
+    {"Clicca qui per iniziare", "In attesa di avversari"},
+    {"Haga clic para empezar", "Esperando jugadores"},
+    {"Haga clic para empezar", "Esperando jugadores"},
+    {"Haga clic para empezar", "Esperando jugadores"},
+    {"Haga clic para empezar", "Esperando jugadores"},
+    {},
+}};
+
+// The button that ends a deal, and the word before a player's new rating after a game.
+inline constexpr std::string_view DealOverButton = "OK";
+inline constexpr std::string_view NewRatingWord = "newrating:";
+
+}  // namespace scorlet
