@@ -14,6 +14,7 @@
 #include "common/Notation.h"
 #include "companion/main/FrmZ.h"
 #include "companion/main/GameWindows.h"
+#include "companion/main/HelperWindows.h"
 #include "companion/main/MainState.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
@@ -65,7 +66,7 @@ struct App {
   MainLoopState loop;
   TableCounters counters;
   TableFlags flags;
-  WindowStates windows;
+  HelperWindows windows;
   scorlet::SeatRotation SeatRotation{0, 1, 2, 3};
   FrmZ frmZ;
   GameWindowState game;

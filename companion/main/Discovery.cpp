@@ -5,10 +5,11 @@
 
 #include "common/TextUtil.h"
 #include "common/WorkFiles.h"
-#include "companion/main/DiscoveryHooks.h"
-#include "companion/main/Hooks.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Texts.h"
+#include "companion/messages/Messages.h"
+#include "companion/players/Players.h"
+#include "companion/recognition/TableReading.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -195,7 +196,7 @@ void TrackTableWindows(App& app) {
       auto& pending = game.PendingKind[static_cast<std::size_t>(k)];
       if (!pending) continue;
       if (game.handle(k) != 0) {
-        hooks::HideErrMessage(app);
+        HideErrMessage(app);
         pending = false;
         app.windows.MessagePending = false;
       } else {
@@ -223,11 +224,30 @@ void TrackTableWindows(App& app) {
     if (!z.cmdAlertNone->visible() && !z.AlertName->visible() &&
         app.loop.slots.Armed(SlotBidCapture) && app.counters.BidsRead < 4 &&
         app.counters.TickCounter % 10 == 4)
-      hooks::CheckAlertPlayer(app);
+      CheckAlertPlayer(app);
   } else if (app.loop.OnlineState == Online) {
     OnToOff(app);
   }
 }
+
+namespace {
+
+// The helper windows that the settings ask for are loaded (hidden) when a table is taken over;
+// each shows itself when it has something to show.
+void LoadHelperWindows(App& app) {
+  const Settings& s = app.settings;
+  HelperWindows& w = app.windows;
+  if (s.askAlertPos.used()) LoadHelper(app.forms, w.askAlert);
+  if (app.flags.boardMode != BoardMode::None) LoadHelper(app.forms, w.board);
+  if (s.countCardsPos.used()) LoadHelper(app.forms, w.cardPlay);
+  if (s.rightCounterPos.used()) LoadHelper(app.forms, w.counterRight);
+  if (s.leftCounterPos.used()) LoadHelper(app.forms, w.counterLeft);
+  if (s.helpBidPos.used()) LoadHelper(app.forms, w.helpBid);
+  if (s.remainingCardsPos.used()) LoadHelper(app.forms, w.myBox);
+  if (s.pasteScoreTablePos.used()) LoadHelper(app.forms, w.score);
+}
+
+}  // namespace
 
 void OffToOn(App& app) {
   GameWindowState& game = app.game;
@@ -240,12 +260,12 @@ void OffToOn(App& app) {
 
   z.menu_Link->setEnabled(false);
   z.menuAlertPlayer->setEnabled(false);
-  app.flags.boardMode = s.biddingBoardMode;
+  app.flags.boardMode = BoardModeOf(s.biddingBoardMode);
   SetToolTipTextPlNames(app);
   GoToAppFolder(app.desktop);
 
   GetSubWindows(app);
-  hooks::LoadHelperWindows(app);
+  LoadHelperWindows(app);
 
   z.cmdScore->setVisible(true);
   if (s.topMostScoreWindow) {
@@ -275,16 +295,17 @@ void OnToOff(App& app) {
   z.menuAlertPlayer->setEnabled(true);
   if (!app.settings.logFile.empty()) AppendEventLog(app, OfflineLogText);
 
-  hooks::UnloadHelperWindows(app);
+  UnloadAllHelpers(app.windows);
+  if (app.flags.PauseStartTick != 0) ResetPauseButton(app);
 
   z.Msgbox->setVisible(false);
   app.counters = TableCounters{};
   app.flags = TableFlags{};
-  app.windows = WindowStates{};
   app.deal.bids = {};
   app.deal.tricks = {};
   app.deal.names = {};
-  hooks::ResetDealCapture(app);
+  ResetDealCapture(app);
+  ForgetTable(app);
 
   z.remBox->setVisible(false);
   z.frameBOX->setVisible(false);

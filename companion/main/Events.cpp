@@ -2,11 +2,13 @@
 // menus, seat orientation, and the wiring of every event to its procedure.
 #include "common/Notation.h"
 #include "companion/main/Discovery.h"
-#include "companion/main/Hooks.h"
 #include "companion/main/Layout.h"
 #include "companion/main/Links.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Texts.h"
+#include "companion/players/Players.h"
+#include "companion/record/Record.h"
+#include "companion/recognition/TableReading.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -39,8 +41,7 @@ void Pause(App& app, std::uint32_t now) {
 void Resume(App& app, std::uint32_t now) {
   FrmZ& z = app.frmZ;
   ClearAlertMark(app);
-  z.cmdTimer->setCaption(Str(texts::Pause.in(app.Japanese())));
-  if (!app.Japanese()) z.cmdTimer->setFontSize(10);
+  ResetPauseButton(app);
   app.loop.slots.Thaw(now);
   app.flags.PauseStartTick = 0;
   app.counters.bidAttempts = 0;
@@ -67,6 +68,12 @@ void TaskSlots::Thaw(std::uint32_t now) {
   }
 }
 
+void ResetPauseButton(App& app) {
+  FrmZ& z = app.frmZ;
+  z.cmdTimer->setCaption(Str(texts::Pause.in(app.Japanese())));
+  if (!app.Japanese()) z.cmdTimer->setFontSize(10);
+}
+
 void cmdTimer_Click(App& app) {
   if (OffLine(app)) return;
   const std::uint32_t now = app.Now();
@@ -78,10 +85,10 @@ void cmdTimer_Click(App& app) {
 }
 
 void cmdBid_Click(App& app) {
-  if (!OffLine(app)) hooks::CaptureBid(app, hooks::ByHand);
+  if (!OffLine(app)) CaptureBid(app, CaptureMode::ByHand);
 }
 
-void cmdHand_Click(App& app) { hooks::CaptureLastHand(app, hooks::ByHand); }
+void cmdHand_Click(App& app) { CaptureLastHand(app, CaptureMode::ByHand); }
 
 void cmdBid_MouseDown(App& app, int button) {
   if (button != MouseButton::Right) return;
@@ -198,7 +205,7 @@ void InitNESW(App& app) {
 void menuSeat_Click(App& app, int index) {
   if (!ValidSeatIndex(index)) return;
   sitNESWmenu(app, index);
-  if (!app.loop.busy.handView && app.deal.currentHandFile >= 0) hooks::ShowSelectedHand(app);
+  if (!app.loop.busy.handView && app.deal.currentHandFile >= 0) ShowSelectedHand(app);
 }
 
 void WireFrmZEvents(App& app) {
@@ -213,17 +220,17 @@ void WireFrmZEvents(App& app) {
   z.cmdEnd->onClick = [a] { cmdEnd_Click(*a); };
   z.cmdEnd->onMouseDown = [a](const MouseEvent& e) { cmdEnd_MouseDown(*a, e.button); };
   z.cmdScore->onClick = [a] { cmdScore_Click(*a); };
-  z.cmdDEL->onClick = [a] { hooks::DeleteWorkFile(*a); };
-  z.cmdUndo->onClick = [a] { hooks::UndoDelete(*a); };
-  z.cmdDelFiles->onClick = [a] { hooks::DeleteAllWorkFiles(*a); };
+  z.cmdDEL->onClick = [a] { DeleteWorkFile(*a); };
+  z.cmdUndo->onClick = [a] { UndoDelete(*a); };
+  z.cmdDelFiles->onClick = [a] { DeleteAllWorkFiles(*a); };
   z.cmdDelFiles->onMouseDown = [a](const MouseEvent& e) {
     if (e.button == MouseButton::Right && !OffLine(*a) && !TestCapturing(*a)) Restart(*a);
   };
-  z.cmdAlertNone->onClick = [a] { hooks::AlertNoneClick(*a); };
-  z.filBox->onClick = [a] { hooks::ShowSelectedHand(*a); };
+  z.cmdAlertNone->onClick = [a] { AlertNoneClick(*a); };
+  z.filBox->onClick = [a] { ShowSelectedHand(*a); };
   for (int i = 0; i < 4; ++i) {
-    z.plName[static_cast<std::size_t>(i)]->onClick = [a, i] { hooks::plName_Click(*a, i); };
-    z.menuPlayer[static_cast<std::size_t>(i)]->onClick = [a, i] { hooks::menuPlayer_Click(*a, i); };
+    z.plName[static_cast<std::size_t>(i)]->onClick = [a, i] { plName_Click(*a, i); };
+    z.menuPlayer[static_cast<std::size_t>(i)]->onClick = [a, i] { menuPlayer_Click(*a, i); };
     // A compass letter puts that hand at the bottom.
     z.Lbl[static_cast<std::size_t>(i)]->onClick = [a, i] {
       menuSeat_Click(*a, a->SeatRotation[static_cast<std::size_t>(i)]);

@@ -4,7 +4,12 @@
 #include <string>
 
 #include "companion/main/Discovery.h"
-#include "companion/main/Hooks.h"
+#include "companion/bidhelp/BidHelp.h"
+#include "companion/record/Board.h"
+#include "companion/players/Players.h"
+#include "companion/record/Record.h"
+#include "companion/recognition/SeatOverlays.h"
+#include "companion/recognition/TableReading.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -12,31 +17,25 @@ namespace scorlet::companion {
 
 namespace {
 
-// A helper window of the companion by form name; 0 when it is not loaded.
-WindowHandle HelperWindow(App& app, const char* name) {
-  Form* form = app.forms.findForm(name);
-  return form ? form->handle() : 0;
-}
-
 void RunTrickStep(App& app) {
   if (app.flags.trickStepCards) {
-    hooks::TrickStepCards(app);
+    TrickStepCards(app);
   } else {
-    hooks::TrickStepCount(app);
+    TrickStepCount(app);
   }
 }
 
 // Closes the bidding board and the bid helper once play has begun.
 void CloseBiddingDisplays(App& app) {
-  WindowStates& w = app.windows;
-  if (w.board == 2) {
-    hooks::HideBoard(app);
-    w.board = 1;
+  HelperWindows& w = app.windows;
+  if (w.board.kept()) {
+    HideBoard(app);
+    HideHelper(w.board);
   }
-  app.counters.boardStep = -4;
-  if (w.helpBid == 2) {
-    hooks::HideHelpBid(app);
-    w.helpBid = 1;
+  app.counters.boardStep = BoardState::BidHanded;
+  if (w.helpBid.kept()) {
+    HideHelpBid(app);
+    HideHelper(w.helpBid);
   }
 }
 
@@ -53,17 +52,13 @@ constexpr Point AlertMarkTo{204, 81};
 
 // Step 14: overlays, the alert answer and every top-most window.
 void Refresh(App& app) {
-  WindowStates& w = app.windows;
-  hooks::DrawSeatOverlays(app);
-  if (w.askAlert == AskAlertAnswered) hooks::ExecAskAlert(app);
-  ShowTop(app, w.cardPlay, HelperWindow(app, "frmCardPlay"));
-  ShowTop(app, w.errMsg, HelperWindow(app, "frmErrMsg"));
-  ShowTop(app, w.helpBid, HelperWindow(app, "frmHelpBid"));
-  ShowTop(app, w.myBox, HelperWindow(app, "frmMyBOX"));
-  ShowTop(app, w.score, HelperWindow(app, "frmScore"));
-  ShowTop(app, app.settings.topMostScoreWindow ? 2 : 0, app.game.handle(KindScore));
-  if (w.counter == 1) MakeTopmost(app.desktop, HelperWindow(app, "frmCounter0"));
-  if (w.counter == 2) MakeTopmost(app.desktop, HelperWindow(app, "frmCounter"));
+  HelperWindows& w = app.windows;
+  DrawSeatOverlays(app);
+  if (w.askAlertAnswered) ExecAskAlert(app);
+  for (const HelperWindow* h : {&w.cardPlay, &w.errMsg, &w.helpBid, &w.myBox, &w.score})
+    ShowTop(app, *h);
+  if (app.settings.topMostScoreWindow) MakeTopmost(app.desktop, app.game.handle(KindScore));
+  if (w.counter != CounterSide::None) MakeTopmost(app.desktop, w.CounterWindow().handle());
   std::size_t shown = 0;
   for (WindowHandle info : app.game.PlayerInfoWindows) {
     if (++shown > MaxPlayerInfoWindows) break;
@@ -73,8 +68,9 @@ void Refresh(App& app) {
 
 // Step 13: only the left counter and the bid helper.
 void ShortRefresh(App& app) {
-  if (app.windows.counter == 1) MakeTopmost(app.desktop, HelperWindow(app, "frmCounter0"));
-  ShowTop(app, app.windows.helpBid, HelperWindow(app, "frmHelpBid"));
+  if (app.windows.counter == CounterSide::Left)
+    MakeTopmost(app.desktop, app.windows.counterLeft.handle());
+  ShowTop(app, app.windows.helpBid);
 }
 
 enum class BidStep { Refresh, ShortRefresh, End };
@@ -82,40 +78,40 @@ enum class BidStep { Refresh, ShortRefresh, End };
 // Step 12: bid capture, driven by the bidding board's step.
 BidStep BiddingPhase(App& app) {
   switch (app.counters.boardStep) {
-    case -4:
+    case BoardState::BidHanded:
       SetTimerInterval(app);
       ClickBidAuto(app);
       return BidStep::Refresh;
-    case -3: {
+    case BoardState::DNilStage: {
       ClickBidAuto(app);
-      const int status = hooks::ReadBoardStatus(app);
-      if (status == 0) CloseBiddingDisplays(app);
-      if (status == 100) hooks::ShowBoard(app, 100);
+      const BoardStatus status = ReadBoardStatus(app);
+      if (status == BoardStatus::NotFound) CloseBiddingDisplays(app);
+      if (status == BoardStatus::NumberButtons) ShowBoard(app, BoardStatus::NumberButtons);
       return BidStep::ShortRefresh;
     }
-    case -2:
-    case -1: {
+    case BoardState::Confirmation:
+    case BoardState::OpenForBid: {
       ClickBidAuto(app);
-      if (hooks::ReadBoardStatus(app) == 0) {
+      if (ReadBoardStatus(app) == BoardStatus::NotFound) {
         CloseBiddingDisplays(app);
         return BidStep::End;
       }
       return BidStep::ShortRefresh;
     }
-    case 0: {
+    case BoardState::NotInUse: {
       SetTimerInterval(app);
       ClickBidAuto(app);
       const bool boardFollows = (app.settings.alertDnilPassTable && app.flags.DNilPassTable) ||
-                                (app.flags.boardMode % 2) == 1;
+                                app.flags.boardMode == BoardMode::EveryDeal;
       if (boardFollows) {
-        if (hooks::TestMyTurn(app)) {
-          hooks::UpdateBoardFromStatus(app, hooks::ReadBoardStatus(app));
+        if (TestMyTurn(app)) {
+          UpdateBoardFromStatus(app, ReadBoardStatus(app));
           ClickBidAuto(app);
-          if (app.windows.board == 2) MakeTopmost(app.desktop, HelperWindow(app, "frmBoard"));
-          if (TwoOrThreeBids(app) && HelpBidEnabled(app)) hooks::Show_HelpBid(app);
+          if (app.windows.board.kept()) MakeTopmost(app.desktop, app.windows.board.handle());
+          if (TwoOrThreeBids(app) && HelpBidEnabled(app)) Show_HelpBid(app);
         }
-      } else if (HelpBidEnabled(app) && TwoOrThreeBids(app) && hooks::TestMyTurn(app)) {
-        hooks::Show_HelpBid(app);
+      } else if (HelpBidEnabled(app) && TwoOrThreeBids(app) && TestMyTurn(app)) {
+        Show_HelpBid(app);
       }
       return BidStep::Refresh;
     }
@@ -132,13 +128,13 @@ bool TestCapturing(const App& app) {
   return app.loop.busy.bidCapture || app.loop.busy.trickStep || app.loop.lastHandCapturing;
 }
 
-void ShowTop(App& app, std::int32_t mode, WindowHandle window) {
-  if (mode == 2 && window != 0) MakeTopmost(app.desktop, window);
+void ShowTop(App& app, const HelperWindow& window) {
+  if (window.kept() && window.handle() != 0) MakeTopmost(app.desktop, window.handle());
 }
 
 void ClickBidAuto(App& app) {
   // Once bidding is over (slot disarmed by BeginPlay) the bids are not read again.
-  if (app.loop.slots.Due(SlotBidCapture, app.loop.TickNow)) hooks::CaptureBid(app, hooks::Automatic);
+  if (app.loop.slots.Due(SlotBidCapture, app.loop.TickNow)) CaptureBid(app, CaptureMode::Automatic);
 }
 
 void Timer1_Timer(App& app) {
@@ -185,10 +181,10 @@ void Timer1_Timer(App& app) {
   }
 
   if (slots.Armed(SlotTrickStep)) {
-    if (app.windows.board == 2) CloseBiddingDisplays(app);
-    if (counters.MyTurnSeen == 0 && hooks::TestMyTurn(app)) {
+    if (app.windows.board.kept()) CloseBiddingDisplays(app);
+    if (counters.MyTurnSeen == 0 && TestMyTurn(app)) {
       MakeTopmost(app.desktop, app.game.TableWindow);
-      hooks::DrawSeatOverlays(app);
+      DrawSeatOverlays(app);
       counters.MyTurnSeen = 1;
     }
     if (slots.Due(SlotTrickStep, now)) RunTrickStep(app);
@@ -196,7 +192,7 @@ void Timer1_Timer(App& app) {
   if (slots.Due(SlotTrickStep, now)) RunTrickStep(app);
 
   if (slots.Armed(SlotLastHand)) {
-    if (slots.Due(SlotLastHand, now)) hooks::CaptureLastHand(app, hooks::Automatic);
+    if (slots.Due(SlotLastHand, now)) CaptureLastHand(app, CaptureMode::Automatic);
   } else if (slots.Armed(SlotBidCapture)) {
     switch (BiddingPhase(app)) {
       case BidStep::End:
@@ -215,8 +211,9 @@ void BeginDeal(App& app) {
   FrmZ& z = app.frmZ;
   TaskSlots& slots = app.loop.slots;
   app.counters.boardStatusMemory = 0;
-  app.counters.boardStep = 0;
-  if (app.settings.countCards) hooks::MarkCardPlayNewDeal(app);
+  app.counters.boardStep = BoardState::NotInUse;
+  app.counters.MyTurnSeen = 0;
+  if (app.settings.countCards) MarkCardPlayNewDeal(app);
   z.Msgbox->setCaption(app.game.storedStatusText);
   app.deal.bids = {};
   app.deal.tricks = {};
@@ -227,7 +224,7 @@ void BeginDeal(App& app) {
   slots.TaskDue[SlotBidCapture] = now + static_cast<std::uint32_t>(app.settings.waitTimeBidMs);
   slots.Disarm(SlotLastHand);
   slots.Disarm(SlotTrickStep);
-  hooks::ResetDealCapture(app);
+  ResetDealCapture(app);
   HideCounter(app);
   app.Trace("bidding begins");
 }
@@ -236,14 +233,14 @@ void BeginPlay(App& app) {
   FrmZ& z = app.frmZ;
   TaskSlots& slots = app.loop.slots;
   app.deal.bids = {};
-  app.counters.boardStep = 0;
+  app.counters.boardStep = BoardState::NotInUse;
   app.counters.cardsCaptured = 0;
-  if (app.windows.board == 2) {
-    hooks::HideBoard(app);
-    app.windows.board = 1;
+  if (app.windows.board.kept()) {
+    HideBoard(app);
+    HideHelper(app.windows.board);
     SetTimerInterval(app);
   }
-  if (app.settings.askAlertPos.used()) hooks::HideAskAlert(app);
+  if (app.settings.askAlertPos.used()) HideAskAlert(app);
   z.form->setTopmost(false);
   app.counters.tricksCounted = 0;
   app.flags.BoardStatusAlerted = false;
@@ -273,9 +270,8 @@ void ClearAlertMark(App& app) {
 }
 
 void HideScore(App& app) {
-  if (app.windows.score != 2) return;
-  if (Form* score = app.forms.findForm("frmScore")) score->setVisible(false);
-  app.windows.score = 1;
+  if (!app.windows.score.kept()) return;
+  HideHelper(app.windows.score);
 }
 
 void ScheduleCounterHide(App& app, std::uint32_t delayMs) {
@@ -284,10 +280,8 @@ void ScheduleCounterHide(App& app, std::uint32_t delayMs) {
 }
 
 void HideCounter(App& app) {
-  if (app.windows.counter == 1 || app.windows.counter == 2) {
-    hooks::ClrCounter(app, app.windows.counter);
-  }
-  app.windows.counter = 0;
+  if (app.windows.counter != CounterSide::None) ClrCounter(app, app.windows.counter);
+  app.windows.counter = CounterSide::None;
 }
 
 }  // namespace scorlet::companion

@@ -28,7 +28,7 @@ void ApplyJapaneseTexts(App& app);
 // --- the tick and the phases (MainLoop.cpp) ---
 void Timer1_Timer(App& app);
 void ClickBidAuto(App& app);
-void ShowTop(App& app, std::int32_t mode, WindowHandle window);
+void ShowTop(App& app, const HelperWindow& window);
 bool OffLine(const App& app);
 bool TestCapturing(const App& app);
 void BeginDeal(App& app);
@@ -44,6 +44,8 @@ void HideCounter(App& app);
 // --- the controls (Events.cpp) ---
 void WireFrmZEvents(App& app);
 void cmdTimer_Click(App& app);
+// The pause button back to its "Pause" caption (the table was left while paused).
+void ResetPauseButton(App& app);
 void cmdBid_Click(App& app);
 void cmdHand_Click(App& app);
 void cmdBid_MouseDown(App& app, int button);

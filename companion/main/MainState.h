@@ -91,6 +91,24 @@ struct MainLoopState {
   std::int32_t endCode = 0;
 };
 
+// The bidding board's mode for a table: every deal, only at double-nil-pass tables, or none.
+enum class BoardMode : std::int32_t { None = 0, DNilPassOnly = 2, EveryDeal = 7 };
+// The mode of the settings' number; any other number means no board.
+inline BoardMode BoardModeOf(std::int32_t configured) {
+  if (configured == static_cast<std::int32_t>(BoardMode::EveryDeal)) return BoardMode::EveryDeal;
+  if (configured == static_cast<std::int32_t>(BoardMode::DNilPassOnly)) return BoardMode::DNilPassOnly;
+  return BoardMode::None;
+}
+
+// The bidding board's state, shared by the board and the main loop.
+enum class BoardState : std::int32_t {
+  BidHanded = -4,     // the bid was handed to the game; the board is hidden
+  DNilStage = -3,     // the Double Nil stage is shown
+  Confirmation = -2,  // the confirmation is shown
+  OpenForBid = -1,    // the board is open for a bid
+  NotInUse = 0,
+};
+
 // Per-table counter block: ten 32-bit fields, zeroed when a table is left and on restart.
 struct TableCounters {
   std::int32_t TickCounter = 0;
@@ -100,7 +118,7 @@ struct TableCounters {
   std::int32_t tricksCounted = 0;
   std::int32_t cardsCaptured = 0;
   std::int32_t boardStatusMemory = 0;
-  std::int32_t boardStep = 0;    // the bidding board's step; 0 when no board is in use
+  BoardState boardStep = BoardState::NotInUse;
   std::int32_t spare1 = 0;
   std::int32_t spare2 = 0;
 };
@@ -110,25 +128,10 @@ struct TableFlags {
   bool trickStepCards = false;  // the trick step reads the cards (else it only counts)
   bool DNilPassTable = false;
   bool SuicideTable = false;
-  std::int32_t boardMode = 0;   // copy of the bidding-board mode: 7, 2 or 0
+  BoardMode boardMode = BoardMode::None;  // copy of the bidding-board mode
   bool BoardStatusAlerted = false;
   std::uint32_t PauseStartTick = 0;
   bool TableSetUp = false;
 };
-
-// Helper-window states: 0 not loaded, 1 loaded or shown, 2 shown and kept top-most.
-struct WindowStates {
-  std::int32_t board = 0;     // bidding board; 2 = active
-  std::int32_t cardPlay = 0;
-  std::int32_t counter = 0;   // 1 left counter, 2 right counter
-  std::int32_t delWork = 0;
-  std::int32_t errMsg = 0;
-  std::int32_t helpBid = 0;
-  std::int32_t myBox = 0;
-  std::int32_t score = 0;
-  std::int32_t askAlert = 0;  // 100 = answered, waiting to be carried out
-  bool MessagePending = false;
-};
-inline constexpr std::int32_t AskAlertAnswered = 100;
 
 }  // namespace scorlet::companion

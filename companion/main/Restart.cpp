@@ -1,8 +1,11 @@
 // Restart, the start of a new game, and the ways the program ends.
 #include "companion/main/Discovery.h"
-#include "companion/main/Hooks.h"
 #include "companion/main/Layout.h"
 #include "companion/main/MainLoop.h"
+#include "companion/players/Players.h"
+#include "companion/record/Record.h"
+#include "companion/recognition/SeatOverlays.h"
+#include "companion/recognition/TableReading.h"
 
 namespace scorlet::companion {
 
@@ -15,7 +18,7 @@ void ClearScoreArea(App& app) {
   z.form->canvas().fillRect(Rect{0, z.drawTop, size.width, size.height}, app.BackColor());
   z.Bline->setVisible(false);
   for (Label* l : z.Label1) l->setVisible(false);
-  hooks::ResetScorePanel(app);
+  ResetScorePanel(app);
 }
 
 }  // namespace
@@ -23,33 +26,33 @@ void ClearScoreArea(App& app) {
 void CloseSession(App& app) {
   if (app.loop.sessionClosed) return;
   app.loop.sessionClosed = true;
-  hooks::CloseWorkFiles(app);
+  CloseWorkFiles(app);
   if (!app.settings.cfgFile.empty()) SaveWindowPositions(app);
 }
 
 void procHide(App& app) {
   FrmZ& z = app.frmZ;
-  if (app.settings.boldBidTrick) hooks::RestoreSeatOverlays(app);
-  hooks::HideMyBox(app);
-  app.windows.myBox = 0;
-  hooks::HideCardPlay(app);
+  if (app.settings.boldBidTrick) RestoreSeatOverlays(app);
+  HideMyBox(app);
+  UnloadHelper(app.windows.myBox);
+  HideCardPlay(app);
   z.remBox->setVisible(false);
   z.frameBOX->setVisible(false);
 }
 
 void PrepareNextGame(App& app) {
   FrmZ& z = app.frmZ;
-  hooks::ResetGameRecord(app);
+  ResetGameRecord(app);
   app.deal.currentHandFile = -1;
   app.deal.names = {};
   app.deal.bids = {};
   app.deal.tricks = {};
   app.deal.scores = {};
-  hooks::ClrCounter(app, 1);
+  ClrCounter(app, CounterSide::Left);
   z.AlertName->setCaption("");
   z.AlertName->setVisible(false);
   z.cmdAlertNone->setVisible(false);
-  if (!OffLine(app) && app.settings.askAlertPos.used()) hooks::ShowAskAlert(app);
+  if (!OffLine(app) && app.settings.askAlertPos.used()) ShowAskAlert(app);
 }
 
 void Restart(App& app) {
@@ -61,10 +64,10 @@ void Restart(App& app) {
   ClearScoreArea(app);
   app.counters = TableCounters{};
   app.flags = TableFlags{};
-  app.flags.boardMode = app.settings.biddingBoardMode;
+  app.flags.boardMode = BoardModeOf(app.settings.biddingBoardMode);
   procHide(app);
   z.MyRating->setCaption("");
-  hooks::PrepareWorkFileList(app);
+  PrepareWorkFileList(app);
   PrepareNextGame(app);
   BeginDeal(app);
   EnumerateWindows(app);
@@ -102,7 +105,7 @@ void cmdEnd_Click(App& app) {
 }
 
 void cmdEnd_MouseDown(App& app, int button) {
-  if (button == MouseButton::Right && !OffLine(app)) hooks::ReadShowRating(app, hooks::OnRequest);
+  if (button == MouseButton::Right && !OffLine(app)) ReadShowRating(app, RatingMode::OnRequest);
 }
 
 bool Form_QueryUnload(App& app) {

@@ -9,10 +9,12 @@
 #include "common/TextUtil.h"
 #include "common/WorkFiles.h"
 #include "companion/main/Discovery.h"
-#include "companion/main/Hooks.h"
 #include "companion/main/Layout.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Texts.h"
+#include "companion/players/Players.h"
+#include "companion/record/Record.h"
+#include "companion/recognition/TableReading.h"
 #include "platform/System.h"
 
 namespace scorlet::companion {
@@ -146,7 +148,10 @@ bool chkZIP(App& app, bool force) {
   if (!IsArchiveOrTempFolder(folder)) return true;
   ChooseInterfaceFont(app);
   Form& form = *app.frmZ.form;
-  if (!app.system.interfaceFont.empty()) {
+  // Japanese only on a Japanese system that can show it; an installed Japanese font alone
+  // does not make a Western system's user read Japanese.
+  const bool japaneseSystem = CodePageOf(app.desktop.ansiCodePage()) == CodePage::Japanese;
+  if (japaneseSystem && !app.system.interfaceFont.empty()) {
     const bool wasJapanese = form.printState().japanese;
     form.printState().japanese = true;
     PrintLine(form, Str(texts::ZipJa1));
@@ -260,7 +265,7 @@ void FormLoad(App& app) {
   }
   if (!chkPrevInstance(app, false)) return;                 // step 15
   if (s.link == "uk") z.menuLink[1]->setCaption(Str(texts::LinkUk));  // step 16
-  app.flags.boardMode = s.biddingBoardMode;                 // step 17
+  app.flags.boardMode = BoardModeOf(s.biddingBoardMode);                 // step 17
 
   if (app.system.japanese) {                                // step 18
     ApplyJapaneseFileNames(s);
@@ -271,7 +276,7 @@ void FormLoad(App& app) {
   }
   z.form->printState().japanese = app.system.japanese;
 
-  hooks::LoadAlertList(app);                                // step 19
+  LoadAlertList(app);                                // step 19
   if (!s.myYahooIds.empty() && CharCount(s.myYahooIds.front()) >= 2)
     z.menuSeat[4]->setChecked(true);
   z.menuAlertPlayer->setEnabled(true);
@@ -284,8 +289,8 @@ void FormLoad(App& app) {
   EnsureFolder(PathToUtf8(WorkFolderOf(app.system.appFolder)));
 
   if (!app.loop.restarted) {                                // step 22
-    hooks::BuildGlyphTables(app);
-    hooks::BuildCardFaceWindows(app);
+    BuildGlyphTables(app);
+    BuildCardFaceWindows(app);
   }
   if (s.debugWindow) {                                      // step 23
     z.cntBidLoc->setVisible(true);
@@ -293,7 +298,7 @@ void FormLoad(App& app) {
     z.cntPlayer->setVisible(true);
   }
   if (app.system.japanese) ApplyJapaneseTexts(app);         // step 24
-  hooks::PrepareWorkFileList(app);                          // step 25
+  PrepareWorkFileList(app);                          // step 25
 
   if (s.autoCaptHand) {                                     // step 26
     s.autoCaptHand = false;

@@ -4,14 +4,23 @@
 #include <cstdlib>
 
 #include "companion/main/Discovery.h"
-#include "companion/main/DiscoveryHooks.h"
-#include "companion/main/Hooks.h"
+#include "companion/messages/Messages.h"
+#include "companion/recognition/TableReading.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
 namespace scorlet::companion {
 
 namespace {
+
+// The table's placements: on a low screen with the bidding board the table stands in the corner
+// with its frame's edge and caption off the screen; a narrowed table hides its left frame edge.
+constexpr int LowScreenHeight = 600;
+constexpr Point LowScreenCorner{-5, -12};
+constexpr int HiddenFrameLeft = -5;
+// On a screen exactly 1024 wide the reduced table is 615 wide.
+constexpr int NarrowScreenWidth = 1024;
+constexpr int NarrowScreenTableWidth = 615;
 
 constexpr int ButtonLabelsWanted = 5;
 constexpr int ButtonLabelsNeeded = 3;  // of layout variant 3
@@ -59,18 +68,18 @@ void TableOption(App& app, int k) {
 }
 
 // One pass over the strip; returns the number of labels found.
-int ScanPass(App& app, const hooks::ButtonStrip& strip) {
+int ScanPass(App& app, const ButtonStrip& strip) {
   GameWindowState& game = app.game;
   int found = 0;
   for (int y = game.TableRect.top + ButtonStripTop; y < game.TableRect.bottom - 15; ++y) {
     // Every label is looked for in this text line; a label found moves y past the line's
     // glyphs, and a further label of the same line is recorded at the moved y.
     const int line = y;
-    if (!hooks::ButtonLineHasInk(app, strip, line)) continue;
+    if (!ButtonLineHasInk(app, strip, line)) continue;
     for (int k = 1; k <= ButtonLabelsWanted; ++k) {
       Point& button = game.TableButtons[static_cast<std::size_t>(k)];
       if (Known(button)) continue;
-      const int x = hooks::FindButtonLabel(app, strip, line, ButtonLabelOf(game.GameLanguage, k));
+      const int x = FindButtonLabel(app, strip, line, ButtonLabelOf(game.GameLanguage, k));
       if (x > 0) {
         button = {x, y};
         if (k == ButtonDNilPass || k == ButtonSuicide) TableOption(app, k);
@@ -78,7 +87,7 @@ int ScanPass(App& app, const hooks::ButtonStrip& strip) {
         y += GlyphHeight;
         if (found >= 4) return found;
       } else if (game.GameLanguage == LangSpain && k == ButtonScore &&
-                 hooks::FindButtonLabel(app, strip, line,
+                 FindButtonLabel(app, strip, line,
                                         ButtonLabelOf(LangSpanishVariant, ButtonScore)) > 0) {
         game.GameLanguage = LangSpanishVariant;
         y += GlyphHeight;
@@ -115,9 +124,9 @@ void ScanTableButtons(App& app) {
       desktop.copyPixels(desktop.desktopWindow(), false, region, pixels.data(), geometry.stride);
   if (geometry.rowsRead == 0) return;
 
-  hooks::SetCaptureSlow(app, true);
+  SetCaptureSlow(app, true);
   app.flags.TableSetUp = true;
-  const hooks::ButtonStrip strip{pixels, geometry};
+  const ButtonStrip strip{pixels, geometry};
   for (int pass = 0; pass < 2; ++pass)
     if (ScanPass(app, strip) >= ButtonLabelsNeeded) break;
 }
@@ -144,16 +153,16 @@ void NotExistProcess(App& app, int kind, int message) {
   FindGameWindows(app, kind);
   if (app.game.handle(kind) != 0) return;
   app.game.PendingKind[static_cast<std::size_t>(kind)] = true;
-  hooks::ShowErrMessage(app, message);
+  ShowErrMessage(app, message);
 }
 
 void GetSubWindows(App& app) {
   GameWindowState& game = app.game;
   Desktop& desktop = app.desktop;
   FrmZ& z = app.frmZ;
-  hooks::BuildPlayerList(app);
+  BuildPlayerList(app);
   if (!app.flags.TableSetUp) {
-    hooks::SetCaptureSlow(app, false);
+    SetCaptureSlow(app, false);
     return;
   }
   game.tableName = TableNameOf(game.tableTitle);
@@ -167,7 +176,7 @@ void GetSubWindows(App& app) {
   for (int attempt = 1;; ++attempt) {
     // Once the rating has been read there is nothing left to read; the sub-windows are
     // asked for on every attempt all the same.
-    if (z.MyRating->caption().empty()) hooks::ReadShowRating(app, hooks::ByHand);
+    if (z.MyRating->caption().empty()) ReadShowRating(app, RatingMode::TableFound);
     if (attempt >= SubWindowAttempts || app.forms.quitting()) {
       app.Trace("the table's sub-windows did not all come up");
       return;
@@ -219,8 +228,9 @@ void KeepTableOnScreen(App& app) {
   if (game.TableWindow == 0 || !app.desktop.windowRect(game.TableWindow, game.TableRect)) return;
   game.TableWidth = game.TableRect.width();
   game.TableHeight = game.TableRect.height();
-  // A minimised window is parked far off the screen; it is not moved from there.
-  if (game.TableRect.left >= 0 || Minimised(game.TableRect)) return;
+  // A minimised window is parked far off the screen; it is not moved from there. A window placed
+  // with only its frame's edge off the screen (the table's own placements at x = -5) stays.
+  if (game.TableRect.left >= HiddenFrameLeft || Minimised(game.TableRect)) return;
   MoveKeepingSize(app, game.TableWindow, game.TableRect, 0, game.TableRect.top);
   app.desktop.windowRect(game.TableWindow, game.TableRect);
   game.TableWidth = game.TableRect.width();
@@ -251,14 +261,18 @@ void MoveWinGame(App& app) {
       if (screen.width >= 1000) {
         if (app.settings.reduceSpadesWindow && r.right >= screen.width - 2 &&
             r.width() + mainWidth > screen.width) {
-          const int width = screen.width - mainWidth + 40;
+          const int width = screen.width == NarrowScreenWidth ? NarrowScreenTableWidth
+                                                              : screen.width - mainWidth + 40;
           desktop.moveWindow(table, {0, r.top, width, r.bottom}, true);
           KeepTableOnScreen(app);
         }
       } else {
         const int reduced = app.settings.reducedWidth;
         if (reduced > 0 && r.width() > reduced)
-          desktop.moveWindow(table, {-5, r.top - 5, -5 + reduced, r.top - 5 + r.height()}, true);
+          desktop.moveWindow(table,
+                             {HiddenFrameLeft, r.top - 5, HiddenFrameLeft + reduced,
+                              r.top - 5 + r.height()},
+                             true);
         else if (reduced <= 0)
           MoveKeepingSize(app, table, r, 0, r.top);
         KeepTableOnScreen(app);
@@ -272,9 +286,8 @@ void MoveWinGame(App& app) {
   }
 
   // With the bidding board at every deal the table sits in the screen's corner.
-  constexpr int BoardEveryDeal = 7;
-  if (app.flags.boardMode != BoardEveryDeal || !desktop.windowRect(table, r)) return;
-  const Point corner = screen.height > 600 ? Point{0, 0} : Point{-5, -12};
+  if (app.flags.boardMode != BoardMode::EveryDeal || !desktop.windowRect(table, r)) return;
+  const Point corner = screen.height > LowScreenHeight ? Point{0, 0} : LowScreenCorner;
   if (r.left != corner.x || r.top != corner.y) MoveKeepingSize(app, table, r, corner.x, corner.y);
 }
 

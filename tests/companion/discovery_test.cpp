@@ -94,7 +94,8 @@ TEST(DiscoveryTest, TakeOverAndGiveUpResetEveryTableState) {
   app.game.GameWindowHandle[KindScore] = 0x777;
   app.flags.DNilPassTable = true;
   app.counters.BidsRead = 3;
-  app.windows.score = 2;
+  LoadHelper(app.forms, app.windows.score);
+  ShowHelper(app.windows.score, true);
   app.game.storedStatusText = "DNil Pass Table ! ";
   app.loop.slots.Arm(SlotTrickStep, h.desktop.now(), 300);
 
@@ -110,7 +111,7 @@ TEST(DiscoveryTest, TakeOverAndGiveUpResetEveryTableState) {
   EXPECT_FALSE(app.flags.DNilPassTable);
   EXPECT_EQ(app.counters.BidsRead, 0);
   EXPECT_EQ(app.counters.TickCounter, 0);
-  EXPECT_EQ(app.windows.score, 0);
+  EXPECT_FALSE(app.windows.score.loaded());
   for (int slot = 0; slot < TaskSlotCount; ++slot) EXPECT_FALSE(app.loop.slots.Armed(slot));
   EXPECT_EQ(app.game.TableButtons[ButtonScore], (Point{}));
   EXPECT_EQ(app.game.handle(KindScore), 0u);

@@ -229,12 +229,12 @@ TEST(TickTest, CountersAreClearedASecondAfterTheHand) {
   ASSERT_TRUE(h.Start());
   App& app = h.app();
   h.GoOnline();
-  app.windows.counter = 2;
+  app.windows.counter = CounterSide::Right;
   ScheduleCounterHide(app);
   h.Tick(400);
-  EXPECT_EQ(app.windows.counter, 2);
+  EXPECT_EQ(app.windows.counter, CounterSide::Right);
   h.Tick(700);
-  EXPECT_EQ(app.windows.counter, 0);
+  EXPECT_EQ(app.windows.counter, CounterSide::None);
   EXPECT_FALSE(app.loop.counterHideArmed);
 }
 
