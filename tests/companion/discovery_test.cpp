@@ -338,5 +338,43 @@ TEST(DiscoveryTest, TableIsKeptOnTheScreen) {
   EXPECT_EQ(app.game.TableWidth, 640);
 }
 
+// With the bidding board at every deal a low screen puts the table at (-5, -12): it is placed
+// there once and then left alone, tick after tick.
+TEST(DiscoveryTest, BoardCornerOnALowScreenIsNotFoughtOver) {
+  VirtualDesktopConfig config;
+  config.screen = {800, 600};
+  Harness h("BoardCorner", config);
+  h.WriteIni("BiddingBoard=(100,200)\r\n");
+  ASSERT_TRUE(h.Start());
+  h.table = h.desktop.createWindow({"Game: Spades - Table: 3 - Host: q", {30, 30, 670, 580}});
+  h.Tick();
+  EXPECT_EQ(RectOf(h, h.table), (Rect{-5, -12, 635, 538}));
+  int moves = 0;
+  const Rect before = RectOf(h, h.table);
+  for (int i = 0; i < 6; ++i) {
+    h.Tick();
+    if (RectOf(h, h.table) != before) ++moves;
+  }
+  EXPECT_EQ(moves, 0);
+}
+
+// On a 1024-pixel screen the reduced table is 615 wide, whatever the main window's width.
+TEST(DiscoveryTest, ReducedTableOnA1024ScreenIs615Wide) {
+  VirtualDesktopConfig config;
+  config.screen = {1024, 768};
+  Harness h("Reduce1024", config);
+  h.WriteIni("Reduce SpadesWindow=yes\r\n");
+  ASSERT_TRUE(h.Start());
+  h.table = h.desktop.createWindow({"Game: Spades - Table: 3 - Host: q", {200, 10, 1024, 700}});
+  h.Tick();
+  EXPECT_EQ(RectOf(h, h.table).width(), 615);
+  EXPECT_EQ(RectOf(h, h.table).left, 0);
+  // An undisturbed table is not moved again.
+  const Rect placed = RectOf(h, h.table);
+  h.Tick();
+  h.Tick();
+  EXPECT_EQ(RectOf(h, h.table), placed);
+}
+
 }  // namespace
 }  // namespace scorlet::companion

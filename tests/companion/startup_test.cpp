@@ -112,6 +112,19 @@ TEST(StartupTest, TemporaryFolderStops) {
   EXPECT_FALSE(std::filesystem::exists(h.folder / "Work"));
 }
 
+// A Japanese font on a Western system does not make the refusal Japanese; a Japanese system does.
+TEST(StartupTest, TemporaryFolderRefusalIsJapaneseOnlyOnAJapaneseSystem) {
+  for (int codePage : {1252, 932}) {
+    VirtualDesktopConfig config;
+    config.codePage = codePage;
+    config.fonts.push_back(std::string(kMsPGothicFont));
+    Harness h("Template" + std::to_string(codePage), config);
+    EXPECT_FALSE(h.Start());
+    EXPECT_EQ(h.Printed("  UnZip ScorletS25.zip before starting"), codePage == 1252) << codePage;
+    EXPECT_EQ(h.PrintedPrefix(std::string(texts::ZipJa1)), codePage == 932) << codePage;
+  }
+}
+
 TEST(StartupTest, ArchiveOrTemporaryFolderNames) {
   EXPECT_TRUE(IsArchiveOrTempFolder("C:\\Users\\me\\AppData\\Local\\Temp\\x"));
   EXPECT_TRUE(IsArchiveOrTempFolder("C:\\Downloads\\ScorletS25.zip\\ScorletS"));

@@ -129,7 +129,9 @@ TEST(TickTest, PhaseChangesArmTheirSlotsAndColours) {
   EXPECT_EQ(slots.TaskDue[SlotLastHand], now + 7000);
   EXPECT_EQ(app.frmZ.cmdHand->backColor(), ArmedColor);
   EXPECT_NE(app.frmZ.cmdBid->backColor(), ArmedColor);
+  app.counters.MyTurnSeen = 1;  // the user's turn was seen during this deal's play
   BeginDeal(app);
+  EXPECT_EQ(app.counters.MyTurnSeen, 0) << "a new deal watches for the user's turn again";
   EXPECT_TRUE(slots.Armed(SlotBidCapture));
   EXPECT_EQ(slots.TaskDue[SlotBidCapture], now + 2000);
   EXPECT_FALSE(slots.Armed(SlotTrickStep));
@@ -205,6 +207,11 @@ TEST(TickTest, TableLeftWhilePausedIsGivenUp) {
   EXPECT_EQ(h.app().loop.OnlineState, WentOffline);
   EXPECT_EQ(h.app().flags.PauseStartTick, 0u);
   for (bool armed : h.app().loop.slots.TaskArmed) EXPECT_FALSE(armed);
+  // At the next table the first click pauses again.
+  EXPECT_EQ(h.Caption("cmdTimer"), "Pause");
+  h.GoOnline();
+  h.program->clickControl("frmZ", "cmdTimer");
+  EXPECT_NE(h.app().flags.PauseStartTick, 0u);
 }
 
 TEST(TickTest, DueTimesSurviveTheTickCountWrap) {
