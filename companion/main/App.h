@@ -40,6 +40,7 @@ struct SystemFacts {
 struct DealDisplay {
   std::array<std::string, 4> bids;    // per display position
   std::array<std::int32_t, 4> tricks{};
+  bool tricksShown = false;           // trick counts have been read in this deal
   std::array<std::string, 4> names;
   std::array<std::int32_t, 4> scores{};
   std::string statusText;             // shown again by BeginDeal at each deal

@@ -30,7 +30,7 @@ if [ "${1:-}" = "--session" ]; then
   rm -f ./*.request events.log
   if [ "$mode" = western ]; then
     printf 'log=events.log\r\nCFG=positions.cfg\r\n' > ScorletS.INI
-    wine SpadesTable.exe --deals 1 --close-when-done --speed 60 > table.out 2>&1 &
+    wine SpadesTable.exe --deals 2 --close-when-done --speed 150 > table.out 2>&1 &
     table_pid=$!
     timeout 200 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!
