@@ -109,8 +109,8 @@ void MarkCurrent(App& app, const std::string& stem) {
   app.record.CurrentFile = stem;
   const auto items = ListedStems(app);
   const auto at = std::find(items.begin(), items.end(), stem);
-  app.deal.currentHandFile = at == items.end() ? (stem.empty() ? -1 : 0)
-                                               : static_cast<std::int32_t>(at - items.begin());
+  app.deal.currentHandFile =
+      at == items.end() ? (stem.empty() ? -1 : 0) : static_cast<std::int32_t>(at - items.begin());
 }
 
 }  // namespace
@@ -305,8 +305,8 @@ DialogText DialogTextFor(const App& app, bool restore) {
     t.lines.push_back(Str(rt::RestoreAsk.in(ja)));
   } else {
     t.action = Str(rt::DeleteButton.in(ja));
-    t.lines = {Str(rt::EmptyLine1.in(ja)), ext, Str(rt::EmptyLine3.in(ja)), "", folderLine,
-               "", "", Str(rt::EmptyAsk.in(ja))};
+    t.lines = {Str(rt::EmptyLine1.in(ja)), ext, Str(rt::EmptyLine3.in(ja)), "", folderLine, "", "",
+               Str(rt::EmptyAsk.in(ja))};
   }
   return t;
 }
@@ -342,9 +342,11 @@ bool ConfirmFolderAction(App& app, bool restore) {
   App* a = &app;
   action.onClick = [a] { cmdDelete_Click(*a); };
   cancel.onClick = [a] { cmdCancel_Click(*a); };
+  // Closing the dialog by its frame answers "Cancel"; it is closed once the wait has ended.
   form.onQueryClose = [a] {
+    if (a->record.dialogDone) return true;
     cmdCancel_Click(*a);
-    return false;  // closed below, once the wait has ended
+    return false;
   };
   app.record.FolderConfirmed = false;
   app.record.dialogDone = false;
