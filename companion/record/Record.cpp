@@ -413,6 +413,8 @@ void cmdDelFiles_Click(App& app) {
 // --- the end of the run ---
 
 void SaveOnExit(App& app) {
+  // A dialog still open is answered "Cancel" first, so it lets itself be closed.
+  if (app.windows.delWork.loaded()) cmdCancel_Click(app);
   UnloadHelper(app.windows.delWork);
   CloseCardFaceWindows(app);
 }
