@@ -311,27 +311,40 @@ DialogText DialogTextFor(const App& app, bool restore) {
   return t;
 }
 
+// Width of a dialog text: 7 pixels a single-byte character, twice that for any other.
+int TextWidth(const std::string& text) {
+  int columns = 0;
+  for (unsigned char c : text) {
+    if (c < 0x80) {
+      columns += 1;
+    } else if ((c & 0xC0) != 0x80) {
+      columns += 2;  // the lead byte of a wide character
+    }
+  }
+  return 7 * columns;
+}
+
 // Opens frmDelWork on top of everything and waits for its answer.
 bool ConfirmFolderAction(App& app, bool restore) {
   const DialogText text = DialogTextFor(app, restore);
   HelperWindow& window = app.windows.delWork;
   Form& form = LoadHelper(app.forms, window);
   form.setCaption(app.Japanese() ? text.action : Str(rt::DialogCaption));
-  Label& area = form.addLabel("txtDelWork");
-  std::string joined;
-  std::size_t widest = 0;
-  for (const std::string& line : text.lines) {
-    joined += line + "\n";
-    widest = std::max(widest, line.size());
-  }
-  area.setCaption(joined);
+  // One label a line, so every platform shows the lines as they are.
   const int lineHeight = 16;
   const int textHeight = lineHeight * static_cast<int>(text.lines.size());
-  const int width = std::max(260, 8 * static_cast<int>(widest) + 24);
-  area.setBounds({8, 8, width - 8, 8 + textHeight});
+  int widest = 0;
+  for (const std::string& line : text.lines) widest = std::max(widest, TextWidth(line));
+  const int width = std::max(260, widest + 24);
+  for (std::size_t i = 0; i < text.lines.size(); ++i) {
+    Label& line = form.addLabel("txtDelWork" + std::to_string(i));
+    line.setCaption(text.lines[i]);
+    const int top = 8 + lineHeight * static_cast<int>(i);
+    line.setBounds({8, top, width - 8, top + lineHeight});
+  }
   Button& action = form.addButton("cmdDelete");
   action.setCaption(text.action);
-  const int buttonWidth = 130 + (text.widen ? 10 : 0);
+  const int buttonWidth = std::max(130, TextWidth(text.action) + 20) + (text.widen ? 10 : 0);
   action.setBounds({8, 16 + textHeight, 8 + buttonWidth, 16 + textHeight + 26});
   Button& cancel = form.addButton("cmdCancel");
   cancel.setCaption(Str(rt::CancelButton.in(app.Japanese())));

@@ -34,6 +34,15 @@ HandRecord LegalDeal(int variant = 0) {
 }
 
 // The files of the Work folder, sorted.
+// The lines of the empty/restore dialog, each ended by "\n".
+std::string DialogLines(Harness& h) {
+  std::string text;
+  for (int i = 0; h.program->findControl("frmDelWork", "txtDelWork" + std::to_string(i)); ++i) {
+    text += h.program->caption("frmDelWork", "txtDelWork" + std::to_string(i)) + "\n";
+  }
+  return text;
+}
+
 std::vector<std::string> FilesIn(const fs::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
@@ -270,9 +279,10 @@ TEST_F(RecordTest, EmptyThenRestoreTheFolder) {
   // Cancel changes nothing.
   std::string dialogText, action, caption;
   h->desktop.schedule(h->desktop.now() + 20, [&] {
-    dialogText = h->program->caption("frmDelWork", "txtDelWork");
+    dialogText = DialogLines(*h);
     action = h->program->caption("frmDelWork", "cmdDelete");
     caption = a.windows.delWork.form->caption();
+    h->desktop.dumpPng(a.windows.delWork.handle(), (h->folder / "frmDelWork.png").string());
   });
   ClickLater("frmDelWork", "cmdCancel");
   ASSERT_TRUE(h->program->clickControl("frmZ", "cmdDelFiles"));
@@ -297,7 +307,7 @@ TEST_F(RecordTest, EmptyThenRestoreTheFolder) {
   // Only backups: the button offers restoring them.
   h->desktop.schedule(h->desktop.now() + 20, [&] {
     action = h->program->caption("frmDelWork", "cmdDelete");
-    dialogText = h->program->caption("frmDelWork", "txtDelWork");
+    dialogText = DialogLines(*h);
   });
   ClickLater("frmDelWork", "cmdDelete");
   cmdDelFiles_Click(a);
@@ -326,10 +336,11 @@ TEST_F(RecordTest, JapaneseDialogAndClosingAsCancel) {
   PutFiles({"10_22_001"});
   std::string text, action, cancel, caption;
   h->desktop.schedule(h->desktop.now() + 20, [&] {
-    text = h->program->caption("frmDelWork", "txtDelWork");
+    text = DialogLines(*h);
     action = h->program->caption("frmDelWork", "cmdDelete");
     cancel = h->program->caption("frmDelWork", "cmdCancel");
     caption = a.windows.delWork.form->caption();
+    h->desktop.dumpPng(a.windows.delWork.handle(), (h->folder / "frmDelWork_ja.png").string());
     a.windows.delWork.form->onQueryClose();  // the user closes the dialog
   });
   cmdDelFiles_Click(a);
@@ -342,7 +353,7 @@ TEST_F(RecordTest, JapaneseDialogAndClosingAsCancel) {
 
   fs::rename(work / "10_22_001.spd", work / "BAK10_22_001.spd");
   h->desktop.schedule(h->desktop.now() + 20, [&] {
-    text = h->program->caption("frmDelWork", "txtDelWork");
+    text = DialogLines(*h);
     action = h->program->caption("frmDelWork", "cmdDelete");
   });
   ClickLater("frmDelWork", "cmdCancel");
