@@ -16,6 +16,7 @@
 #include "companion/main/GameWindows.h"
 #include "companion/main/HelperWindows.h"
 #include "companion/main/MainState.h"
+#include "companion/record/RecordState.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
 
@@ -72,6 +73,7 @@ struct App {
   FrmZ frmZ;
   GameWindowState game;
   DealDisplay deal;
+  RecordState record;  // hand recording and the work-file list
   AlertButtonTexts alertTexts;
 
   // Reports what the program does (the Linux program prints it); may be empty.

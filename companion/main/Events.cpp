@@ -227,14 +227,15 @@ void WireFrmZEvents(App& app) {
     if (e.button == MouseButton::Right && !OffLine(*a) && !TestCapturing(*a)) Restart(*a);
   };
   z.cmdAlertNone->onClick = [a] { AlertNoneClick(*a); };
-  z.filBox->onClick = [a] { ShowSelectedHand(*a); };
+  z.filBox->onClick = [a] { filBox_Click(*a); };
+  z.filBox->onMouseDown = [a](const MouseEvent& e) {
+    if (e.button == MouseButton::Right && OffLine(*a)) DeleteSelectedFiles(*a);
+  };
   for (int i = 0; i < 4; ++i) {
     z.plName[static_cast<std::size_t>(i)]->onClick = [a, i] { plName_Click(*a, i); };
     z.menuPlayer[static_cast<std::size_t>(i)]->onClick = [a, i] { menuPlayer_Click(*a, i); };
     // A compass letter puts that hand at the bottom.
-    z.Lbl[static_cast<std::size_t>(i)]->onClick = [a, i] {
-      menuSeat_Click(*a, a->SeatRotation[static_cast<std::size_t>(i)]);
-    };
+    z.Lbl[static_cast<std::size_t>(i)]->onClick = [a, i] { Lbl_Click(*a, i); };
   }
   for (int i = 0; i < 5; ++i) {
     z.menuSeat[static_cast<std::size_t>(i)]->onClick = [a, i] { menuSeat_Click(*a, i); };

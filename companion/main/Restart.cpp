@@ -122,7 +122,12 @@ void Form_KeyDown(App& app, const KeyEvent& key) {
     app.loop.QuitRequested = true;
     return;
   }
-  if (key.keyCode == Key::Delete && app.deal.deletionState == -1) app.deal.deletionState = 2;
+  if (key.keyCode != Key::Delete) return;
+  if (app.deal.deletionState == -1) {
+    app.deal.deletionState = 2;
+  } else if (app.deal.deletionState == 0) {
+    DeleteSelectedFiles(app);  // the selected work files, after confirmation
+  }
 }
 
 }  // namespace scorlet::companion
