@@ -270,10 +270,8 @@ std::string ReadGlyphRun(const GlyphTables& tables, const ColumnCodes& codes, in
     if (code == 0) {
       ++pos;
     } else if (code == SeparatorCode) {
-      // A grey gap wider than one column is one gap: the run ends at the first separator after
-      // a glyph, separators before any glyph are stepped over.
       ++pos;
-      if (!text.empty()) return text;
+      return text;
     } else {
       text += MatchGlyph(tables, codes, pos);
     }

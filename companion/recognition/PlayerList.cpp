@@ -89,6 +89,15 @@ std::vector<std::string> MakePlayerList(const TableCapture& picture, const Table
   return lines;
 }
 
+std::vector<std::string> PreparePlayerList(GlyphTables& glyphs, int gameLanguage,
+                                           const TableCapture& picture, const TableBox& box,
+                                           int bidControlRow, const Rect& windowRect) {
+  glyphs.fontVariant = 1;
+  glyphs.maskedReading = true;
+  PrepareGlyphIndex(glyphs, gameLanguage);
+  return MakePlayerList(picture, box, bidControlRow, windowRect, glyphs);
+}
+
 NameFound SearchNameInTable(const std::vector<std::string>& lines,
                             const std::vector<std::string>& names) {
   int shortNames = 0;

@@ -22,6 +22,12 @@ std::vector<std::string> MakePlayerList(const TableCapture& picture, const Table
                                         int bidControlRow, const Rect& windowRect,
                                         const GlyphTables& glyphs);
 
+// For a newly found table: font variant 1 with masked reading on, the glyph index prepared for
+// the game language, then the list read.
+std::vector<std::string> PreparePlayerList(GlyphTables& glyphs, int gameLanguage,
+                                           const TableCapture& picture, const TableBox& box,
+                                           int bidControlRow, const Rect& windowRect);
+
 struct PlayerListLine {
   std::string text;
   std::vector<int> fieldStarts;  // column of each field's first glyph

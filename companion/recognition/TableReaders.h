@@ -26,6 +26,9 @@ Point FindBidControl(const TableCapture& picture, const TableBox& box, const Rec
 // 37 to 30 rows above the window's bottom, the top row is not all black but a row below it is.
 bool TestMyTurn(const Picture& wholeWindow);
 
+// The readers below read the keywords and prompts of the language the glyph index was prepared
+// for (GlyphTables::gameLanguage).
+
 // True when a row of the box shows one of the language's waiting prompts.
 bool IsTableWaiting(const TableCapture& picture, const TableBox& box, const GlyphTables& glyphs);
 

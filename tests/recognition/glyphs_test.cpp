@@ -61,8 +61,8 @@ TEST_F(Glyphs, PanelSeparatorsEndARun) {
   static_cast<Picture&>(panel) = MakeTableCapture(100, 20, PureWhite);
   panel.addressing = Addressing::Panel;
   DrawText(panel, 2, 2, "ab");
-  testing::FillRect(panel, 15, 0, 20, 20, Rgb555(20, 20, 20));
-  DrawText(panel, 22, 2, "12");
+  testing::FillRect(panel, 15, 0, 16, 20, Rgb555(20, 20, 20));  // one grey column
+  DrawText(panel, 17, 2, "12");
   ColumnCodes codes = ComputeColumnCodes(panel, 2, 2, 1, 99);
   int pos = 1;
   EXPECT_EQ(ReadGlyphRun(tables, codes, pos), "ab");
