@@ -1,0 +1,56 @@
+#include "companion/recognition/ButtonLabels.h"
+
+#include <algorithm>
+
+#include "gamedata/Glyphs.h"
+#include "gamedata/WindowTitles.h"
+
+namespace scorlet::recognition {
+
+ColumnCodes ButtonLineCodes(const Picture& strip, int y) {
+  const int left = std::max(0, strip.geometry.left);
+  return ComputeTableColumnCodes(strip, y, left, left + ButtonStripWidth);
+}
+
+bool ButtonLineHasInk(const Picture& strip, int y) { return ButtonLineCodes(strip, y).hasInk(); }
+
+int FindButtonLabel(const Picture& strip, const GlyphTables& glyphs, int y,
+                    std::string_view label) {
+  const ColumnCodes codes = ButtonLineCodes(strip, y);
+  return codes.hasInk() ? FindWord(glyphs, codes, codes.origin, label) : 0;
+}
+
+ButtonScan ScanButtonLabels(const Picture& strip, const GlyphTables& glyphs, int gameLanguage,
+                            int top, int bottom, const std::array<Point, 6>& known) {
+  ButtonScan scan;
+  scan.buttons = known;
+  scan.gameLanguage = gameLanguage;
+  for (int pass = 0; pass < 2; ++pass) {
+    int found = 0;
+    for (int y = top; y < bottom - 15; ++y) {
+      const ColumnCodes codes = ButtonLineCodes(strip, y);
+      if (codes.hasInk()) {
+        for (int k = ButtonLastTrick; k <= ButtonLabelCount && found < 4; ++k) {
+          if (scan.buttons[k] != Point{}) continue;
+          const std::string_view label = ButtonLabelOf(scan.gameLanguage, k);
+          const int x = label.empty() ? 0 : FindWord(glyphs, codes, codes.origin, label);
+          if (x != 0) {
+            scan.buttons[k] = {x, y};
+            ++found;
+            ++scan.found;
+            y += GlyphHeight;
+          } else if (scan.gameLanguage == LangSpain && k == ButtonScore &&
+                     FindWord(glyphs, codes, codes.origin, ButtonLabelOf(LangSpanishVariant, k))) {
+            scan.gameLanguage = LangSpanishVariant;
+            y += GlyphHeight;
+          }
+        }
+      }
+      if (found >= 4) break;
+    }
+    if (scan.found >= 3) break;
+  }
+  return scan;
+}
+
+}  // namespace scorlet::recognition

@@ -1,0 +1,45 @@
+#include "tests/recognition/Drawing.h"
+
+#include "gamedata/Glyphs.h"
+
+namespace scorlet::recognition::testing {
+
+int DrawGlyphs(Picture& picture, int x, int y, const std::vector<std::string>& names,
+               uint16_t ink) {
+  for (const std::string& name : names) {
+    for (std::string_view definition : TextGlyphDefinitions) {
+      GlyphDefinition glyph = ParseGlyphDefinition(definition);
+      if (glyph.name != name) continue;
+      for (uint16_t code : glyph.columns) {
+        for (int r = 0; r < GlyphHeight; ++r) {
+          if (code & (1 << (GlyphHeight - 1 - r))) SetPixel(picture, x, y + r, ink);
+        }
+        ++x;
+      }
+      break;
+    }
+    ++x;
+  }
+  return x;
+}
+
+int DrawText(Picture& picture, int x, int y, std::string_view text, uint16_t ink) {
+  std::vector<std::string> names;
+  for (char c : text) names.emplace_back(1, c);
+  return DrawGlyphs(picture, x, y, names, ink);
+}
+
+void FillRect(Picture& picture, int left, int top, int right, int bottom, uint16_t value) {
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) SetPixel(picture, x, y, value);
+  }
+}
+
+TableCapture TableWithFrame() {
+  TableCapture picture = MakeTableCapture(615, 560, Felt);
+  FillRect(picture, 210, 450, 461, 451, FrameReference);
+  FillRect(picture, 210, 290, 211, 451, FrameReference);
+  return picture;
+}
+
+}  // namespace scorlet::recognition::testing

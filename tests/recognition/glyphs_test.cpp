@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "companion/recognition/GlyphReader.h"
+#include "gamedata/WindowTitles.h"
+#include "tests/recognition/Drawing.h"
+
+namespace scorlet::recognition {
+namespace {
+
+using testing::DrawGlyphs;
+using testing::DrawText;
+
+class Glyphs : public ::testing::Test {
+ protected:
+  GlyphTables tables = BuildGlyphTables();
+  TableCapture picture = MakeTableCapture(300, 40, testing::Felt);
+
+  ColumnCodes Line(int y = 10) { return ComputeTableColumnCodes(picture, y, 0, 299); }
+  std::string Keyword(std::string_view keyword) {
+    return ReadKeywordValue(tables, Line(), keyword).text();
+  }
+};
+
+TEST_F(Glyphs, TablesFromTheBuiltInFont) {
+  EXPECT_EQ(tables.fontLast, 145);  // one repeated pattern dropped
+  EXPECT_EQ(tables.entries[46].name, "a");
+  EXPECT_EQ(tables.entries[39].name, "(");
+  EXPECT_EQ(tables.entries[39].first, 0);  // disabled
+  EXPECT_EQ(DedupeGlyphDefinitions({"x 001", "y 001", "", "z 002"}).size(), 1u);
+  EXPECT_EQ(tables.cardGlyphs[18][0], 9);
+}
+
+TEST_F(Glyphs, AccentedGlyphsFollowTheLanguage) {
+  DrawGlyphs(picture, 10, 10, {"&atilde;"});
+  int pos = 1 + 10;
+  EXPECT_EQ(MatchGlyph(tables, Line(), pos), "?");  // English: plain letters only
+  PrepareGlyphIndex(tables, LangGerman);
+  pos = 11;
+  EXPECT_EQ(MatchGlyph(tables, Line(), pos), "a");
+}
+
+TEST_F(Glyphs, ColumnCodesOverTheGivenColumnsOnly) {
+  DrawText(picture, 5, 10, "ab");
+  DrawText(picture, 250, 10, "c");
+  ColumnCodes left = ComputeTableColumnCodes(picture, 10, 0, 200);
+  int pos = left.posOf(5);
+  EXPECT_EQ(ReadGlyphRun(tables, left, pos), "ab");
+  ColumnCodes right = ComputeTableColumnCodes(picture, 10, 240, 299);
+  EXPECT_EQ(right.origin, 240);
+  pos = 1;
+  EXPECT_EQ(ReadGlyphRun(tables, right, pos), "c");
+  // Out of the picture: no ink, no read beyond the buffer.
+  EXPECT_FALSE(ComputeTableColumnCodes(picture, 35, -50, 400).hasInk());
+  // The one-row shortcut gives the same codes as a full computation.
+  ColumnCodes above = ComputeTableColumnCodes(picture, 9, 0, 299);
+  EXPECT_EQ(ComputeTableColumnCodes(picture, 10, 0, 299, &above).codes, Line().codes);
+}
+
+TEST_F(Glyphs, PanelSeparatorsEndARun) {
+  PanelCapture panel;
+  static_cast<Picture&>(panel) = MakeTableCapture(100, 20, PureWhite);
+  panel.addressing = Addressing::Panel;
+  DrawText(panel, 2, 2, "ab");
+  testing::FillRect(panel, 15, 0, 16, 20, Rgb555(20, 20, 20));  // one grey column
+  DrawText(panel, 17, 2, "12");
+  ColumnCodes codes = ComputeColumnCodes(panel, 2, 2, 1, 99);
+  int pos = 1;
+  EXPECT_EQ(ReadGlyphRun(tables, codes, pos), "ab");
+  EXPECT_EQ(ReadGlyphRun(tables, codes, pos), "12");
+}
+
+TEST_F(Glyphs, UnknownPatternReadsAsQuestionMarkAndReadingGoesOn) {
+  DrawText(picture, 5, 10, "a");
+  testing::FillRect(picture, 12, 10, 14, 22, 0);  // a solid block no glyph has
+  DrawText(picture, 16, 10, "b");
+  int pos = 1;
+  EXPECT_EQ(ReadGlyphRun(tables, Line(), pos), "a?b");
+}
+
+TEST_F(Glyphs, BidValues) {
+  for (std::string value :
+       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "N", "D"}) {
+    picture = MakeTableCapture(300, 40, testing::Felt);
+    DrawText(picture, 20, 10, "Bid:" + value);
+    EXPECT_EQ(Keyword("Bid:"), "Bid:" + value);
+  }
+  // "1" at the end of the line, and a digit too far after the "1" to belong to it.
+  picture = MakeTableCapture(300, 40, testing::Felt);
+  DrawText(picture, 270, 10, "Bid:1");  // its last column is the line's last but eight
+  EXPECT_EQ(Keyword("Bid:"), "Bid:1");
+  picture = MakeTableCapture(300, 40, testing::Felt);
+  DrawText(picture, DrawText(picture, 20, 10, "Bid:1") + 12, 10, "0");
+  EXPECT_EQ(Keyword("Bid:"), "Bid:1");
+}
+
+TEST_F(Glyphs, ItalianValueLetters) {
+  PrepareGlyphIndex(tables, LangItalian);
+  DrawText(picture, 20, 10, "Dichiara:Z");
+  EXPECT_EQ(Keyword(BidLabels[LangItalian]), "Dichiara:Z");
+  picture = MakeTableCapture(300, 40, testing::Felt);
+  DrawText(picture, 20, 10, "Dichiara:Q");
+  EXPECT_EQ(Keyword(BidLabels[LangItalian]), "Dichiara:Q");
+}
+
+TEST_F(Glyphs, KeywordStartIsWhereTheMatchingKeywordBegins) {
+  DrawText(picture, 10, 10, "Bi");
+  DrawText(picture, 40, 10, "BBid:4");
+  const KeywordValue found = ReadKeywordValue(tables, Line(), "Bid:");
+  ASSERT_TRUE(found.found);
+  EXPECT_EQ(found.value, "4");
+  EXPECT_EQ(found.startX, 40 + 7);  // the second "B" (6 columns and a blank after the first)
+}
+
+TEST_F(Glyphs, KeywordAloneHasNoValueAndJapaneseIsNotFound) {
+  DrawText(picture, 20, 10, "Bid:");
+  const KeywordValue alone = ReadKeywordValue(tables, Line(), "Bid:");
+  EXPECT_TRUE(alone.found);
+  EXPECT_EQ(alone.value, "");
+  PrepareGlyphIndex(tables, LangJapanese);
+  EXPECT_FALSE(ReadKeywordValue(tables, Line(), BidLabels[LangJapanese]).found);
+  EXPECT_FALSE(LineContainsWord(tables, Line(), StatusFragments[LangJapanese][0]));
+}
+
+TEST_F(Glyphs, FindWordReturnsTheColumnAfterIt) {
+  const int after = DrawText(picture, 30, 10, "LastTrick");
+  EXPECT_EQ(FindWord(tables, Line(), 0, "Trick"), after - 1);
+  EXPECT_EQ(FindWord(tables, Line(), 0, "Hand"), 0);
+  EXPECT_EQ(FindWord(tables, Line(), after, "Trick"), 0);
+  EXPECT_TRUE(LineContainsWord(tables, Line(), "ast"));
+}
+
+}  // namespace
+}  // namespace scorlet::recognition
