@@ -321,10 +321,10 @@ KeywordValue ReadKeywordValue(const GlyphTables& tables, const ColumnCodes& code
     if (glyph == "?") break;
     if (glyph == "1") {
       if (result.value == "1") {
-        result.value = "11";
+        result.value.push_back('1');
         break;
       }
-      result.value = "1";
+      result.value = glyph;
       limit = pos + 10;  // the second digit of 10..13 follows closely
       continue;
     }

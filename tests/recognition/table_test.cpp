@@ -64,6 +64,17 @@ TEST_F(Table, FourBidsEachFromItsOwnQuadrant) {
   EXPECT_EQ(reading.bids[3], "DP");
 }
 
+TEST_F(Table, TwoBidLinesOnOneRowBelongToTheirOwnSeats) {
+  TableCapture picture = testing::TableWithFrame();
+  DrawText(picture, 230, 420, "Bid:7");
+  DrawText(picture, 345, 420, "Bid:2");
+  const BidReading reading =
+      ReadBidLines(picture, FindTableBox(picture, LangEnglish), glyphs, anchors, false);
+  EXPECT_EQ(reading.bids[0], "2");
+  EXPECT_EQ(reading.bids[1], "7");
+  EXPECT_EQ(reading.bidsRead, 2);
+}
+
 TEST_F(Table, KeywordWithoutValueIsNoBid) {
   TableCapture picture = DrawTable({{"", "-", "-", "-"}, {"-", "-", "-", "-"}});
   const BidReading reading =
