@@ -1,24 +1,150 @@
 #include "tableclient/render/Layout.h"
 
+#include <algorithm>
+
 namespace scorlet::table {
 
-TableLayout TableLayout::ForClient(Size client) {
-  TableLayout layout;
-  layout.client = client;
-  layout.leftStrip.bottom = client.height;
-  layout.turnStrip = {200, client.height - 18, client.width, client.height - 8};
-  return layout;
+namespace {
+
+// Seeded choices: each call takes the next number of a SplitMix64 sequence; seed 0 takes the
+// default given, so the fixed layout is written out where it is chosen.
+class Dice {
+ public:
+  explicit Dice(std::uint32_t seed) : m_seed(seed), m_state(seed) {}
+  int Pick(int lo, int hi, int fixed) {
+    if (hi < lo) hi = lo;
+    if (m_seed == 0) return std::clamp(fixed, lo, hi);
+    m_state += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = m_state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return lo + static_cast<int>(z % static_cast<std::uint64_t>(hi - lo + 1));
+  }
+
+ private:
+  std::uint32_t m_seed;
+  std::uint64_t m_state;
+};
+
+constexpr int LineRows = 12;
+constexpr int MaxCaption = 48;   // the tallest caption bar plus frame the layout leaves room for
+constexpr int ListRoom = 170;    // columns a player-list line may need right of the box
+constexpr int BelowBox = 160;    // rows the OK button, the hand and the bid panel need below it
+
+// Two 12-row lines inside the rows [top, bottom): their top rows, in an order of the seed's choice.
+std::pair<int, int> TwoLines(Dice& dice, int top, int bottom, int fixedFirst, int fixedGap) {
+  const int first = dice.Pick(top + 2, bottom - 2 - 2 * LineRows - 3, top + fixedFirst);
+  const int second = dice.Pick(first + LineRows + 3, bottom - 2 - LineRows, first + fixedGap);
+  return dice.Pick(0, 1, 0) == 0 ? std::pair{first, second} : std::pair{second, first};
+}
+
+}  // namespace
+
+Size TableLayout::WindowSizeFor(std::uint32_t seed) {
+  Dice dice(seed);
+  return {dice.Pick(600, 900, 640), dice.Pick(680, 760, 720)};
+}
+
+TableLayout TableLayout::ForWindow(Size window, std::uint32_t seed) {
+  constexpr int Border = 4, Caption = 23;
+  return Make(window, {Border, Border + Caption},
+              {window.width - 2 * Border, window.height - 2 * Border - Caption}, seed);
+}
+
+TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std::uint32_t seed) {
+  TableLayout l;
+  l.window = window;
+  l.clientOrigin = clientOrigin;
+  l.client = client;
+  l.seed = seed;
+  Dice dice(seed);
+  const int clientRight = clientOrigin.x + client.width;
+  const int clientBottom = clientOrigin.y + client.height;
+  const int W = TableBoxFrameWidth;
+
+  l.leftStrip = {0, 0, LeftStripWidth, window.height};
+
+  // The labels, one text line each, from row 65 down.
+  const int labelX = dice.Pick(clientOrigin.x + 8, 40, 12);
+  int y = dice.Pick(LabelScanTop + 6, LabelScanTop + 40, LabelScanTop + 9);
+  for (std::size_t k = 0; k < l.labelAt.size(); ++k) {
+    if (k == 3) y += dice.Pick(6, 20, 10);  // the table options stand apart from the buttons
+    l.labelAt[k] = {labelX + (k < 3 ? 0 : dice.Pick(-4, 4, 0)), y};
+    // A button reaches across the strip, so a click just left of its label's end hits it.
+    l.buttons[k] = {l.labelAt[k].x - 6, y - 5, LeftStripWidth - 6, y + LineRows + 5};
+    y += k < 3 ? dice.Pick(26, 34, 28) : dice.Pick(16, 22, 18);
+  }
+
+  // The box: its frame's bottom-left corner inside the frame search region, room left for the
+  // trick cards above it, the list right of it and the hand and bid panel below it.
+  const int leftMost = FrameSearchLeft + W;
+  const int leftLast = std::min(FrameSearchRight + W, clientRight - TableBoxSize.width + 44 - ListRoom);
+  const int left = dice.Pick(leftMost, leftLast, 250);
+  const int bottomMost = std::max(FrameSearchTop - W, MaxCaption + 150 + TableBoxSize.height);
+  const int bottomLast = std::min(FrameSearchBottom - W, clientBottom - BelowBox);
+  const int bottom = dice.Pick(bottomMost, bottomLast, 429);
+  l.tableBox = {left, bottom - TableBoxSize.height, left + TableBoxSize.width, bottom};
+  // The frame's lowest row is bottom + 5, so its bottom-left corner reads back as this box.
+  l.boxFrame = {left - W, l.tableBox.top - W, l.tableBox.right + W, bottom + W + 1};
+
+  for (int q = 0; q < 4; ++q) {
+    const Rect quad = l.QuadrantRect(q);
+    auto [bid, trick] = TwoLines(dice, quad.top, quad.bottom, q < 2 ? 8 : 20, 26);
+    l.bidLineTop[static_cast<std::size_t>(q)] = bid;
+    l.trickLineTop[static_cast<std::size_t>(q)] = trick;
+    l.bidLineSlack[static_cast<std::size_t>(q)] = dice.Pick(0, 1000, 500);
+    l.trickLineSlack[static_cast<std::size_t>(q)] = dice.Pick(0, 1000, 500);
+  }
+  l.promptTop = dice.Pick(l.tableBox.top + 20, l.tableBox.bottom - 20 - LineRows, l.centreY() - 6);
+
+  const Rect& box = l.tableBox;
+  l.trickArea = {box.left, clientOrigin.y + 6, box.right, box.top - W - 4};
+
+  // Below the box, left: "OK" at the end of a deal, the hand, the bid panel.
+  const int okLeft = box.left + dice.Pick(4, 60, 30);
+  const int okTop = box.bottom + W + dice.Pick(2, 5, 3);
+  l.okButton = {okLeft, okTop, okLeft + 30, okTop + 16};
+  const int handLeft = std::max(LeftStripWidth + 4, box.left - dice.Pick(0, 40, 30));
+  l.hand = {handLeft, okTop + 20, handLeft + 12 * HandCardStep + CardSize.width,
+            okTop + 20 + CardSize.height};
+  l.bidPanel = {handLeft, l.hand.bottom + 6, handLeft + 8 * 22, l.hand.bottom + 6 + 3 * 24};
+
+  // Below the box, right: the bid control, then the player list from its left column.
+  const int controlLeft = box.right - dice.Pick(20, 45, 40);
+  const int controlTop = box.bottom + W + dice.Pick(4, 12, 6);
+  l.bidControl = {controlLeft, controlTop, controlLeft + 30, controlTop + 14};
+  const int listLeft = box.right - 50 + dice.Pick(6, 14, 8);
+  const int listTop = l.bidControl.bottom + dice.Pick(6, 12, 8);
+  l.playerList = {listLeft, listTop, clientRight, std::min(clientBottom - 15, listTop + 8 * ListLinePitch)};
+  l.ratingGap = dice.Pick(8, 24, 12);
+
+  const int bandTop = window.height - TurnBandTopFromBottom;
+  l.turnBand = {TurnBandLeft, bandTop, TurnBandRight, bandTop + TurnBandRows};
+  return l;
+}
+
+Rect TableLayout::QuadrantRect(int quadrant) const {
+  const int cx = centreX(), cy = centreY();
+  const Rect& b = tableBox;
+  switch (quadrant & 3) {
+    case LowerRight: return {cx, cy, b.right, b.bottom};
+    case LowerLeft: return {b.left, cy, cx, b.bottom};
+    case UpperLeft: return {b.left, b.top, cx, cy};
+    default: return {cx, b.top, b.right, cy};
+  }
 }
 
 Rect TableLayout::BidButton(int k) const {
-  constexpr int Width = 44;
-  constexpr int Step = 47;
-  int row = k / 8;
-  int column = k % 8;
-  int wide = k == BidButtonCount - 1 ? Width + Step : Width;  // "Double Nil" takes two places
-  int left = bidPanel.left + column * Step;
-  int top = bidPanel.top + row * 25;
-  return {left, top, left + wide, top + 22};
+  constexpr int Width = 20;
+  constexpr int Step = 22;
+  if (k == BidButtonCount - 1) {  // "Double Nil" takes a row of its own
+    const int top = bidPanel.top + 2 * 24;
+    return {bidPanel.left, top, bidPanel.left + 3 * Step + Width, top + 22};
+  }
+  const int left = bidPanel.left + (k % 8) * Step;
+  const int top = bidPanel.top + (k / 8) * 24;
+  return {left, top, left + Width, top + 22};
 }
 
 Rect TableLayout::HandCard(int index) const {
@@ -27,13 +153,34 @@ Rect TableLayout::HandCard(int index) const {
 }
 
 Rect TableLayout::TrickCard(int position) const {
-  int midX = (trickArea.left + trickArea.right) / 2;
-  int midY = (trickArea.top + trickArea.bottom) / 2;
-  static constexpr std::array<Point, 4> offsets{{{0, 40}, {-70, 0}, {0, -40}, {70, 0}}};
+  const int midX = (trickArea.left + trickArea.right) / 2;
+  const int midY = (trickArea.top + trickArea.bottom) / 2;
+  const int dy = std::clamp((trickArea.height() - CardSize.height) / 2, 0, 45);
+  const std::array<Point, 4> offsets{{{0, dy}, {-70, 0}, {0, -dy}, {70, 0}}};
   Point o = offsets[static_cast<std::size_t>(position & 3)];
   int left = midX + o.x - CardSize.width / 2;
   int top = midY + o.y - CardSize.height / 2;
   return {left, top, left + CardSize.width, top + CardSize.height};
+}
+
+Rect TableLayout::ButtonRect(int kind) const {
+  return kind >= 1 && kind <= 3 ? buttons[static_cast<std::size_t>(kind - 1)] : Rect{};
+}
+
+std::array<std::string, 4> SeededPlayerNames(std::uint32_t seed) {
+  static constexpr std::string_view Alphabet =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_";
+  if (seed == 0) return {"North", "East", "South", "West"};
+  Dice dice(seed ^ 0x5EA75u);
+  std::array<std::string, 4> names;
+  for (std::string& name : names) {
+    const int length = dice.Pick(4, 16, 8);
+    // Names begin with a letter, as the site asks.
+    name += Alphabet[static_cast<std::size_t>(dice.Pick(0, 51, 0))];
+    while (static_cast<int>(name.size()) < length)
+      name += Alphabet[static_cast<std::size_t>(dice.Pick(0, static_cast<int>(Alphabet.size()) - 1, 0))];
+  }
+  return names;
 }
 
 }  // namespace scorlet::table

@@ -1,47 +1,117 @@
-// Where things lie on the table window's client area. Positions hang off the top-left
-// corner, except the turn strip, which keeps to the bottom edge whatever the window's
-// height. The click handling uses the same rectangles as the drawing.
+// Where things lie on the table window. Every position is in whole-window coordinates (frame
+// included, origin at the window's top-left corner), because that is how the table window is
+// read: the table box is searched for at fixed whole-window rows and columns, the button labels
+// in the window's left 200 columns, the turn band a fixed number of rows above the window's bottom
+// edge. The client area starts at `clientOrigin`; the drawing and the click handling convert.
+//
+// What the reading leaves free (where the box stands inside the region searched, where each line
+// lies inside its quadrant, the window's size, where the list stands) is drawn from a seed, so
+// tests can exercise many tables; seed 0 is one fixed default.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 #include "platform/Types.h"
 
 namespace scorlet::table {
 
 inline constexpr Size TableBoxSize{235, 149};
-// The table box's frame: 5120 when read back as a 5-5-5 pixel.
+// The table box's frame: 5120 when read back as a 5-5-5 pixel, this many pixels wide.
 inline constexpr Color TableBoxFrame = Rgb(40, 0, 0);
+inline constexpr int TableBoxFrameWidth = 5;
 inline constexpr Color FeltColour = Rgb(0, 96, 48);
 inline constexpr Color StripColour = Rgb(200, 200, 200);
 inline constexpr Color ButtonFace = Rgb(212, 208, 200);
+// Cards on the table window are never pure white or pure black: those two are kept for the
+// texts, the box and the bid control, which the companion finds by them.
+inline constexpr Color TableCardFace = Rgb(240, 240, 232);
+inline constexpr Color TableCardInk = Rgb(24, 24, 24);
 inline constexpr Size CardSize{36, 50};
-inline constexpr int HandCardStep = 28;  // cards of the hand overlap, corners showing
+inline constexpr int HandCardStep = 12;  // cards of the hand overlap, corners showing
 inline constexpr int BidButtonCount = 15;  // Nil, 1..13, Double Nil
 
-struct TableLayout {
-  Size client{600, 660};
-  Rect leftStrip{0, 0, 200, 660};
-  // Last Trick, Last Hand, Score, then the two table-option labels.
-  std::array<Rect, 5> buttons{{{10, 70, 130, 92}, {10, 98, 130, 120}, {10, 126, 130, 148},
-                               {10, 164, 190, 178}, {10, 182, 190, 196}}};
-  Rect playerList{10, 220, 195, 330};
-  Rect tableBox{250, 40, 250 + TableBoxSize.width, 40 + TableBoxSize.height};
-  Rect trickArea{250, 200, 485, 390};
-  Rect prompt{210, 400, 590, 420};
-  Rect okButton{380, 430, 440, 452};
-  Rect bidPanel{206, 430, 596, 480};
-  Rect hand{210, 500, 590, 560};
-  Rect turnStrip{200, 642, 600, 652};
+// The region the companion searches for the box frame's bottom-left corner, rows from the bottom.
+inline constexpr int FrameSearchTop = 200;
+inline constexpr int FrameSearchBottom = 490;
+inline constexpr int FrameSearchLeft = 200;
+inline constexpr int FrameSearchRight = 340;
+// The left strip whose labels the button scan reads, and the first row it reads.
+inline constexpr int LeftStripWidth = 200;
+inline constexpr int LabelScanTop = 65;
+// The turn band: rows above the window's bottom edge, and the columns tested.
+inline constexpr int TurnBandTopFromBottom = 34;
+inline constexpr int TurnBandRows = 7;
+inline constexpr int TurnBandLeft = 100;
+inline constexpr int TurnBandRight = 134;
+inline constexpr int ListLinePitch = 16;
 
-  // The layout for another client size: the turn strip follows the bottom edge.
-  static TableLayout ForClient(Size client);
+// Quadrants of the table box (split at its centre): each holds one seat's bid line and another
+// seat's trick line.
+enum Quadrant { LowerRight = 0, LowerLeft = 1, UpperLeft = 2, UpperRight = 3 };
+// The quadrant holding a display position's bid line (its own number) and its trick line.
+constexpr int BidQuadrant(int position) { return position & 3; }
+constexpr int TrickQuadrant(int position) { return (position + 1) & 3; }
+
+struct TableLayout {
+  Size window{640, 720};
+  Point clientOrigin{4, 23};  // the client area's top-left corner inside the window
+  Size client{632, 693};
+  std::uint32_t seed = 0;
+
+  Rect leftStrip;
+  // Top-left corner of each caption's text: last trick, last hand, score, then the two
+  // table-option labels; and the rectangles that take the clicks of the first three.
+  std::array<Point, 5> labelAt{};
+  std::array<Rect, 5> buttons{};
+  Rect tableBox;
+  Rect boxFrame;
+  // Per quadrant: the top rows of its bid line and its trick line, and where each line stands
+  // across the quadrant's free width (0 = at its left, 1000 = at its right).
+  std::array<int, 4> bidLineTop{};
+  std::array<int, 4> trickLineTop{};
+  std::array<int, 4> bidLineSlack{};
+  std::array<int, 4> trickLineSlack{};
+  int promptTop = 0;
+  Rect okButton;
+  Rect trickArea;
+  Rect hand;
+  Rect bidPanel;
+  Rect bidControl;  // the white control below the box
+  Rect playerList;  // the list lines stand from its left column and top row
+  int ratingGap = 10;  // blank columns between a name and its rating
+  Rect turnBand;
+
+  // The layout of a window of that size whose client area starts at `clientOrigin` and is
+  // `client` large.
+  static TableLayout Make(Size window, Point clientOrigin, Size client, std::uint32_t seed = 0);
+  // A layout for a window with the virtual desktop's captioned frame.
+  static TableLayout ForWindow(Size window, std::uint32_t seed = 0);
+  // The window size a seed asks for: 600 to 900 wide (640 x 720 for seed 0).
+  static Size WindowSizeFor(std::uint32_t seed);
+
+  int centreX() const { return (tableBox.left + tableBox.right) / 2; }
+  int centreY() const { return (tableBox.top + tableBox.bottom) / 2; }
+  Rect QuadrantRect(int quadrant) const;
   // Button k (0..BidButtonCount-1) of the bid panel: 0 Nil, 1..13, 14 Double Nil.
   Rect BidButton(int k) const;
   // Where the user's card `index` (0 = lowest) lies.
   Rect HandCard(int index) const;
   // Where the card of a display position lies in the trick area.
   Rect TrickCard(int position) const;
+  // The click target of window kind 1..3 (last trick, last hand, score).
+  Rect ButtonRect(int kind) const;
+
+  Point ToClient(Point window) const { return {window.x - clientOrigin.x, window.y - clientOrigin.y}; }
+  Point ToWindow(Point client) const { return {client.x + clientOrigin.x, client.y + clientOrigin.y}; }
+  Rect ToClient(const Rect& r) const {
+    return {r.left - clientOrigin.x, r.top - clientOrigin.y, r.right - clientOrigin.x,
+            r.bottom - clientOrigin.y};
+  }
 };
+
+// Player names of 4 to 16 characters of the font's letters, digits and "_", drawn from a seed.
+std::array<std::string, 4> SeededPlayerNames(std::uint32_t seed);
 
 }  // namespace scorlet::table

@@ -25,9 +25,12 @@ void FrameRect(Image& image, const Rect& rect, Color color) {
 }
 
 void RaisedBox(Image& image, const Rect& rect, Color face) {
+  // The light edges are just short of white: pure white is what the companion finds the bid
+  // control by.
+  constexpr Color Light = Rgb(240, 240, 240);
   FillRect(image, rect, face);
-  FillRect(image, {rect.left, rect.top, rect.right, rect.top + 1}, Colors::White);
-  FillRect(image, {rect.left, rect.top, rect.left + 1, rect.bottom}, Colors::White);
+  FillRect(image, {rect.left, rect.top, rect.right, rect.top + 1}, Light);
+  FillRect(image, {rect.left, rect.top, rect.left + 1, rect.bottom}, Light);
   FillRect(image, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, Rgb(64, 64, 64));
   FillRect(image, {rect.right - 1, rect.top, rect.right, rect.bottom}, Rgb(64, 64, 64));
 }

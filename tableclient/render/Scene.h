@@ -15,7 +15,7 @@ namespace scorlet::table {
 // 2 partner (top), 3 right.
 struct SeatView {
   std::string name;
-  int rating = 0;
+  int rating = 0;     // 0 or below: a provisional rating, drawn "prov"
   std::string bid;     // "" until the player has bid
   int tricks = 0;
   bool tricksShown = false;  // from the first card of the deal on
@@ -33,6 +33,8 @@ struct TableWords {
   std::string clickToStart = "Click here to start";
   std::string waitingForOpponent = "Waiting for opponent";
   std::string ok = "OK";
+  std::string nilValue = "N";         // how a Nil bid is shown after the bid label
+  std::string doubleNilValue = "D";
   std::string newRating = "newrating:";
 };
 
@@ -48,6 +50,7 @@ struct TableScene {
   bool suicideTable = false;
   TablePrompt prompt = TablePrompt::None;
   std::vector<int> newRatings;        // after a game, by display position; empty otherwise
+  int highlightedSeat = -1;           // display position whose list line is highlighted
   TableWords words;
 };
 

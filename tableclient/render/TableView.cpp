@@ -1,5 +1,7 @@
 #include "tableclient/render/TableView.h"
 
+#include <algorithm>
+
 #include "tableclient/render/CardArt.h"
 #include "tableclient/render/Paint.h"
 
@@ -9,22 +11,35 @@ namespace {
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
-void ButtonWithText(Image& image, const Rect& rect, const std::string& text, const TextFace& face) {
-  RaisedBox(image, rect, ButtonFace);
-  int x = rect.left + (rect.width() - face.Width(text)) / 2;
-  int y = rect.top + (rect.height() - face.Height()) / 2;
-  face.Draw(image, x, y, text, Colors::Black);
+constexpr Color WindowEdge = Rgb(192, 192, 192);
+constexpr Color CaptionBar = Rgb(0, 0, 128);
+
+Rect TextRect(const TextFace& face, Point at, std::string_view text) {
+  return {at.x, at.y, at.x + face.Width(text), at.y + face.Height()};
 }
 
-// Top-left corner of the two-line bid block of a display position inside the table box.
-Point BidBlockCorner(const Rect& box, int position) {
-  switch (position) {
-    case 0: return {box.left + 80, box.bottom - 30};
-    case 1: return {box.left + 6, box.top + 60};
-    case 2: return {box.left + 80, box.top + 6};
-    default: return {box.right - 90, box.top + 60};
-  }
+// Draws a text and returns where it went.
+Rect Text(const TableCanvas& c, Point at, std::string_view text, Color color = Colors::Black) {
+  c.face.Draw(c.image, at.x, at.y, text, color);
+  return TextRect(c.face, at, text);
 }
+
+void ButtonWithText(const TableCanvas& c, const Rect& rect, const std::string& text) {
+  RaisedBox(c.image, rect, ButtonFace);
+  const int x = rect.left + (rect.width() - c.face.Width(text)) / 2;
+  const int y = rect.top + (rect.height() - c.face.Height()) / 2;
+  Text(c, {x, y}, text);
+}
+
+// A line's left column inside its quadrant: the free width times the slack, two columns kept
+// clear on each side; a line wider than its quadrant starts at the quadrant's left.
+int LineLeft(const Rect& quadrant, int width, int slack) {
+  constexpr int Margin = 2;
+  const int free = std::max(0, quadrant.width() - 2 * Margin - width);
+  return quadrant.left + Margin + free * std::clamp(slack, 0, 1000) / 1000;
+}
+
+std::string RatingText(int rating) { return rating > 0 ? std::to_string(rating) : "prov"; }
 
 }  // namespace
 
@@ -34,17 +49,45 @@ std::string BidButtonCaption(int k) {
   return std::to_string(k);
 }
 
-Image RenderTable(const TableScene& scene, const TableLayout& layout, const TextFace& face) {
-  Image image(layout.client.width, layout.client.height, FeltColour);
-  TableCanvas c{image, scene, layout, face};
+std::string ShownBidValue(const std::string& bid, const TableWords& words) {
+  if (bid == "N") return words.nilValue;
+  if (bid == "D" || bid == "DP") return words.doubleNilValue;
+  return bid;
+}
+
+Image RenderTableWindow(const TableScene& scene, const TableLayout& layout, TableDrawn* drawn,
+                        const TextFace& face) {
+  TableDrawn local;
+  TableDrawn& out = drawn ? *drawn : local;
+  out = TableDrawn{};
+  Image image(layout.window.width, layout.window.height, FeltColour);
+  TableCanvas c{image, scene, layout, face, out};
   DrawLeftStrip(c);
+  DrawTrickCards(c);
   DrawTableBox(c);
   DrawBidLines(c);
-  DrawTrickCards(c);
   DrawHand(c);
   DrawBidPanel(c);
   DrawPrompt(c);
-  DrawTurnStrip(c);
+  DrawPlayerList(c);
+  DrawTurnBand(c);
+  // The frame around the client area, where the desktop draws the window's own.
+  const Rect client{layout.clientOrigin.x, layout.clientOrigin.y,
+                    layout.clientOrigin.x + layout.client.width, layout.clientOrigin.y + layout.client.height};
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x)
+      if (!client.contains({x, y})) image.set(x, y, y < client.top && y > 3 ? CaptionBar : WindowEdge);
+  return image;
+}
+
+Image RenderTable(const TableScene& scene, const TableLayout& layout, const TextFace& face, TableDrawn* drawn) {
+  const Image whole = RenderTableWindow(scene, layout, drawn, face);
+  Image image(layout.client.width, layout.client.height, FeltColour);
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      const Point p = layout.ToWindow({x, y});
+      if (whole.contains(p.x, p.y)) image.set(x, y, whole.at(p.x, p.y));
+    }
   return image;
 }
 
@@ -52,61 +95,90 @@ void DrawLeftStrip(const TableCanvas& c) {
   FillRect(c.image, c.layout.leftStrip, StripColour);
   DrawTableButtons(c);
   DrawTableOptions(c);
-  DrawPlayerList(c);
 }
 
+// The three buttons and their captions; the companion finds each by its caption.
 void DrawTableButtons(const TableCanvas& c) {
   for (int k = 0; k < 3; ++k) {
     const Rect& rect = c.layout.buttons[At(k)];
     RaisedBox(c.image, rect, ButtonFace);
-    int y = rect.top + (rect.height() - c.face.Height()) / 2;
-    c.face.Draw(c.image, rect.left + 6, y, c.scene.words.buttons[At(k)], Colors::Black);
+    const Rect text = Text(c, c.layout.labelAt[At(k)], c.scene.words.buttons[At(k)]);
+    c.drawn.buttons[At(k)] = rect;
+    c.drawn.labels[At(k)] = text;
+    c.drawn.labelClicks[At(k)] = {text.right - GlyphFace::GlyphGap - 10, text.top + 4};
   }
 }
 
+// The double-nil-passing and suicide labels, only at such tables.
 void DrawTableOptions(const TableCanvas& c) {
   const bool shown[2] = {c.scene.doubleNilPassTable, c.scene.suicideTable};
   for (int k = 3; k < 5; ++k) {
     if (!shown[k - 3]) continue;
-    const Rect& rect = c.layout.buttons[At(k)];
-    c.face.Draw(c.image, rect.left, rect.top + 2, c.scene.words.buttons[At(k)], Colors::Black);
+    const Rect text = Text(c, c.layout.labelAt[At(k)], c.scene.words.buttons[At(k)]);
+    c.drawn.labels[At(k)] = text;
+    c.drawn.labelClicks[At(k)] = {text.right - GlyphFace::GlyphGap - 10, text.top + 4};
+    c.drawn.buttons[At(k)] = c.layout.buttons[At(k)];
   }
 }
 
+// The white control below the box, then one line per player: the name, a wide gap, the rating.
+// After a game a "newrating:" line follows for each player. The highlighted line is white on a
+// black band across the whole list, up to the window's right edge.
 void DrawPlayerList(const TableCanvas& c) {
-  FillRect(c.image, c.layout.playerList, Colors::White);
-  FrameRect(c.image, c.layout.playerList, Colors::Black);
-  // One line per player, the name first and the rating second; after a game the new
-  // ratings follow.
-  const int left = c.layout.playerList.left + 4;
-  int y = c.layout.playerList.top + 4;
-  for (int p = 0; p < 4; ++p, y += 14) {
+  const TableLayout& l = c.layout;
+  FillRect(c.image, l.bidControl, Colors::White);
+  c.drawn.bidControl = l.bidControl;
+  c.drawn.playerList = l.playerList;
+  int y = l.playerList.top;
+  const int bandLeft = l.tableBox.right - 50;
+  for (int p = 0; p < 4; ++p, y += ListLinePitch) {
     const SeatView& seat = c.scene.seats[At(p)];
-    c.face.Draw(c.image, left, y, seat.name, Colors::Black);
-    c.face.Draw(c.image, left + 116, y, std::to_string(seat.rating), Colors::Black);
+    Color ink = Colors::Black;
+    if (p == c.scene.highlightedSeat) {
+      const Rect band{bandLeft, y - 2, l.clientOrigin.x + l.client.width, y + 14};
+      FillRect(c.image, band, Colors::Black);
+      c.drawn.highlight = band;
+      ink = Colors::White;
+    }
+    const Rect name = Text(c, {l.playerList.left, y}, seat.name, ink);
+    const Rect rating = Text(c, {name.right + l.ratingGap, y}, RatingText(seat.rating), ink);
+    c.drawn.listLines.push_back({name.left, y, rating.right, rating.bottom});
   }
-  for (std::size_t p = 0; p < c.scene.newRatings.size() && p < 4; ++p, y += 14) {
-    std::string line = c.scene.words.newRating + " " + std::to_string(c.scene.newRatings[p]);
-    c.face.Draw(c.image, left, y, line, Colors::Black);
+  for (std::size_t p = 0; p < c.scene.newRatings.size() && p < 4; ++p, y += ListLinePitch) {
+    const std::string line = c.scene.seats[p].name + " " + c.scene.words.newRating + " " +
+                             std::to_string(c.scene.newRatings[p]);
+    c.drawn.listLines.push_back(Text(c, {l.playerList.left, y}, line));
   }
 }
 
+// The box: white inside a frame 5 pixels wide.
 void DrawTableBox(const TableCanvas& c) {
-  const Rect& box = c.layout.tableBox;
-  FillRect(c.image, box, Colors::White);
-  FrameRect(c.image, box, TableBoxFrame);
-  FrameRect(c.image, {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}, TableBoxFrame);
+  FillRect(c.image, c.layout.boxFrame, TableBoxFrame);
+  FillRect(c.image, c.layout.tableBox, Colors::White);
+  c.drawn.box = c.layout.tableBox;
+  c.drawn.frameCorner = {c.layout.boxFrame.left, c.layout.boxFrame.bottom - 1};
 }
 
+// Each quadrant holds one seat's bid line and another seat's trick line. A bid line shows once
+// the seat has bid, the trick lines from the first card of the deal on.
 void DrawBidLines(const TableCanvas& c) {
+  const TableWords& words = c.scene.words;
   for (int p = 0; p < 4; ++p) {
     const SeatView& seat = c.scene.seats[At(p)];
-    Point corner = BidBlockCorner(c.layout.tableBox, p);
-    std::string bidLine = c.scene.words.bidLabel + " " + seat.bid;
-    std::string tricks = seat.tricksShown ? std::to_string(seat.tricks) : "";
-    std::string tricksLine = c.scene.words.tricksLabel + " " + tricks;
-    c.face.Draw(c.image, corner.x, corner.y, bidLine, Colors::Black);
-    c.face.Draw(c.image, corner.x, corner.y + 12, tricksLine, Colors::Black);
+    if (!seat.bid.empty()) {
+      const int q = BidQuadrant(p);
+      const std::string line = words.bidLabel + " " + ShownBidValue(seat.bid, words);
+      const Rect quad = c.layout.QuadrantRect(q);
+      const int x = LineLeft(quad, c.face.Width(line), c.layout.bidLineSlack[At(q)]);
+      c.drawn.bidLines[At(p)] = Text(c, {x, c.layout.bidLineTop[At(q)]}, line);
+    }
+    if (seat.tricksShown) {
+      const int q = TrickQuadrant(p);
+      const std::string line = words.tricksLabel + " " + std::to_string(seat.tricks);
+      const Rect quad = c.layout.QuadrantRect(q);
+      const int x = LineLeft(quad, c.face.Width(line), c.layout.trickLineSlack[At(q)]);
+      c.drawn.trickLines[At(p)] = Text(c, {x, c.layout.trickLineTop[At(q)]}, line);
+    }
   }
 }
 
@@ -115,7 +187,7 @@ void DrawTrickCards(const TableCanvas& c) {
     CardCode card = c.scene.onTable[At(p)];
     if (card == 0) continue;
     Rect rect = c.layout.TrickCard(p);
-    DrawCard(c.image, rect.left, rect.top, card, c.face);
+    DrawCard(c.image, rect.left, rect.top, card, c.face, TableCards);
   }
 }
 
@@ -123,9 +195,9 @@ void DrawHand(const TableCanvas& c) {
   for (std::size_t i = 0; i < c.scene.userHand.size(); ++i) {
     Rect rect = c.layout.HandCard(static_cast<int>(i));
     if (c.scene.userHandShown)
-      DrawCard(c.image, rect.left, rect.top, c.scene.userHand[i], c.face);
+      DrawCard(c.image, rect.left, rect.top, c.scene.userHand[i], c.face, TableCards);
     else
-      DrawCardBack(c.image, rect.left, rect.top);
+      DrawCardBack(c.image, rect.left, rect.top, TableCards);
   }
 }
 
@@ -133,21 +205,32 @@ void DrawBidPanel(const TableCanvas& c) {
   if (!c.scene.bidPanel) return;
   for (int k = 0; k < BidButtonCount; ++k) {
     if (k == BidButtonCount - 1 && !c.scene.doubleNilOffered) continue;
-    ButtonWithText(c.image, c.layout.BidButton(k), BidButtonCaption(k), c.face);
+    ButtonWithText(c, c.layout.BidButton(k), BidButtonCaption(k));
   }
 }
 
+// The waiting prompt, centred in the box; "OK" below the box's lower left quarter at the end
+// of a deal.
 void DrawPrompt(const TableCanvas& c) {
   const std::string* text = nullptr;
   if (c.scene.prompt == TablePrompt::ClickToStart) text = &c.scene.words.clickToStart;
   if (c.scene.prompt == TablePrompt::WaitingForOpponent) text = &c.scene.words.waitingForOpponent;
-  if (text) c.face.Draw(c.image, c.layout.prompt.left, c.layout.prompt.top, *text, Colors::White);
-  if (c.scene.prompt == TablePrompt::DealOver)
-    ButtonWithText(c.image, c.layout.okButton, c.scene.words.ok, c.face);
+  const Rect& box = c.layout.tableBox;
+  if (text) {
+    const int x = box.left + std::max(2, (box.width() - c.face.Width(*text)) / 2);
+    c.drawn.prompt = Text(c, {x, c.layout.promptTop}, *text);
+  }
+  if (c.scene.prompt == TablePrompt::DealOver) {
+    const Rect& rect = c.layout.okButton;
+    RaisedBox(c.image, rect, ButtonFace);
+    const int x = rect.left + (rect.width() - c.face.Width(c.scene.words.ok)) / 2;
+    c.drawn.ok = Text(c, {x, rect.top + 2}, c.scene.words.ok);
+  }
 }
 
-void DrawTurnStrip(const TableCanvas& c) {
-  FillRect(c.image, c.layout.turnStrip, c.scene.userTurn ? Colors::Black : FeltColour);
+void DrawTurnBand(const TableCanvas& c) {
+  c.drawn.turnBand = c.layout.turnBand;
+  FillRect(c.image, c.layout.turnBand, c.scene.userTurn ? Colors::Black : StripColour);
 }
 
 }  // namespace scorlet::table

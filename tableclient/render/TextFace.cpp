@@ -1,9 +1,11 @@
 #include "tableclient/render/TextFace.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
 #include "common/TextUtil.h"
+#include "gamedata/Glyphs.h"
 #include "tableclient/render/Paint.h"
 
 namespace scorlet::table {
@@ -64,6 +66,20 @@ const char* RowsOf(char32_t ch) {
 
 int AdvanceOf(char32_t ch) { return ch == U' ' ? SpaceAdvance : Advance; }
 
+// The character a glyph name stands for: the name itself when it is one character, the accented
+// letter for an entity name; 0 for names that are no single character ("..").
+char32_t CharacterOfName(std::string_view name) {
+  static constexpr std::array<std::pair<std::string_view, char32_t>, 6> Entities{{
+      {"&atilde;", U'\u00E3'}, {"&aacute;", U'\u00E1'}, {"&ccedil;", U'\u00E7'},
+      {"&egrave;", U'\u00E8'}, {"&eacute;", U'\u00E9'}, {"&oacute;", U'\u00F3'},
+  }};
+  for (const auto& [entity, ch] : Entities)
+    if (name == entity) return ch;
+  std::size_t length = 0;
+  const char32_t ch = name.empty() ? 0 : DecodeUtf8(name, 0, length);
+  return length == name.size() ? ch : 0;
+}
+
 void DrawGlyph(Image& image, int x, int y, const char* rows, Color color) {
   for (int r = 0; r < 5; ++r)
     for (int c = 0; c < 3; ++c)
@@ -88,6 +104,68 @@ int PlaceholderFace::Width(std::string_view text) const {
   for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length)
     width += AdvanceOf(DecodeUtf8(text, pos, length));
   return width;
+}
+
+GlyphFace::GlyphFace(Set set) {
+  const int first = set == Set::Regular ? 0 : RegularGlyphCount;
+  const int last = set == Set::Regular ? RegularGlyphCount : TextGlyphCount;
+  for (int n = first; n < last; ++n) {
+    GlyphDefinition definition = ParseGlyphDefinition(TextGlyphDefinitions[static_cast<std::size_t>(n)]);
+    const char32_t ch = CharacterOfName(definition.name);
+    if (ch == 0 || ch == U' ' || definition.columns.empty() || Find(ch)) continue;
+    Glyph glyph{ch, std::move(definition.columns)};
+    auto at = std::lower_bound(m_glyphs.begin(), m_glyphs.end(), ch,
+                               [](const Glyph& g, char32_t c) { return g.ch < c; });
+    m_glyphs.insert(at, std::move(glyph));
+  }
+}
+
+const GlyphFace::Glyph* GlyphFace::Find(char32_t ch) const {
+  auto at = std::lower_bound(m_glyphs.begin(), m_glyphs.end(), ch,
+                             [](const Glyph& g, char32_t c) { return g.ch < c; });
+  return at != m_glyphs.end() && at->ch == ch ? &*at : nullptr;
+}
+
+int GlyphFace::Advance(char32_t ch) const {
+  if (ch == U' ') return BlankColumns;
+  const Glyph* glyph = Find(ch);
+  return glyph ? static_cast<int>(glyph->columns.size()) + GlyphGap : MissingColumns;
+}
+
+int GlyphFace::Draw(Image& image, int x, int y, std::string_view text, Color color) const {
+  int pen = x;
+  for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+    const char32_t ch = DecodeUtf8(text, pos, length);
+    if (length == 0) break;
+    if (const Glyph* glyph = ch == U' ' ? nullptr : Find(ch)) {
+      for (std::size_t c = 0; c < glyph->columns.size(); ++c)
+        for (int r = 0; r < GlyphRows; ++r)
+          if (glyph->columns[c] & (1u << (GlyphRows - 1 - r)))
+            PutPixel(image, pen + static_cast<int>(c), y + r, color);
+    }
+    pen += Advance(ch);
+  }
+  return pen - x;
+}
+
+int GlyphFace::Width(std::string_view text) const {
+  int width = 0;
+  for (std::size_t pos = 0, length = 0; pos < text.size(); pos += length) {
+    const char32_t ch = DecodeUtf8(text, pos, length);
+    if (length == 0) break;
+    width += Advance(ch);
+  }
+  return width;
+}
+
+const TextFace& GameFace() {
+  static const GlyphFace face(GlyphFace::Set::Regular);
+  return face;
+}
+
+const TextFace& GameBoldFace() {
+  static const GlyphFace face(GlyphFace::Set::Bold);
+  return face;
 }
 
 const TextFace& DefaultFace() {

@@ -4,7 +4,9 @@
 // without touching the views.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 
@@ -28,7 +30,38 @@ class PlaceholderFace : public TextFace {
   int Height() const override { return 10; }
 };
 
-// The face every view uses until the game's own font is wired in.
+// The game's own font, built from the glyph definitions that the companion reads with: each
+// column code turned back into ink (bit 11 the top row of 12), one blank column between glyphs,
+// a blank as a few blank columns. The first definition of a name wins; a character the font has
+// no glyph for (Japanese, say) draws nothing and advances by a blank's width.
+class GlyphFace : public TextFace {
+ public:
+  enum class Set { Regular, Bold };
+  explicit GlyphFace(Set set = Set::Regular);
+  int Draw(Image& image, int x, int y, std::string_view text, Color color) const override;
+  int Width(std::string_view text) const override;
+  int Height() const override { return GlyphRows; }
+
+  static constexpr int GlyphRows = 12;
+  static constexpr int GlyphGap = 1;       // blank columns after every glyph
+  static constexpr int BlankColumns = 3;   // a blank character
+  static constexpr int MissingColumns = 6; // a character without a glyph
+
+ private:
+  struct Glyph {
+    char32_t ch = 0;
+    std::vector<std::uint16_t> columns;
+  };
+  const Glyph* Find(char32_t ch) const;
+  int Advance(char32_t ch) const;
+  std::vector<Glyph> m_glyphs;  // sorted by character
+};
+
+// The game font's regular and bold sets, built once.
+const TextFace& GameFace();
+const TextFace& GameBoldFace();
+
+// The face the sub-windows use until they are drawn in the game font as well.
 const TextFace& DefaultFace();
 
 }  // namespace scorlet::table

@@ -60,6 +60,12 @@ const std::map<std::string, ValueSetter>& ValueOptions() {
       {"--language", [](auto& o, auto& v) {
          return ToInt(v, o.language) && o.language >= 1 && o.language <= LanguageCount;
        }},
+      {"--layout", [](auto& o, auto& v) {
+         int seed = 0;
+         if (!ToInt(v, seed) || seed < 0) return false;
+         o.layoutSeed = static_cast<std::uint32_t>(seed);
+         return true;
+       }},
       {"--score-title", [](auto& o, auto& v) { o.scoreTitle = v; return true; }},
       {"--truth", [](auto& o, auto& v) { o.truthFolder = v; return !v.empty(); }},
       {"--speed", [](auto& o, auto& v) { return ToInt(v, o.actionDelayMs) && o.actionDelayMs >= 0; }},
@@ -77,6 +83,7 @@ const std::map<std::string, FlagSetter>& FlagOptions() {
   static const std::map<std::string, FlagSetter> table{
       {"--close-when-done", [](auto& o) { o.closeWhenDone = true; }},
       {"--user", [](auto& o) { o.userIsBot = false; }},
+      {"--highlight", [](auto& o) { o.highlightUser = true; }},
       {"--dnil-pass", [](auto& o) { o.game.options.doubleNilPass = true; }},
       {"--suicide", [](auto& o) { o.game.options.suicide = true; }},
   };

@@ -9,6 +9,8 @@
 //   --table T         table number in the title (default 1234)
 //   --host H          host in the title (default: North's name)
 //   --language L      site language row 1..10 (default 1)
+//   --layout N        vary window size, box, lines, list and names with this seed (0: fixed)
+//   --highlight       draw the user's player-list line highlighted
 //   --score-title T   title of the score window instead of the language's own
 //   --truth DIR       write the truth of every deal into DIR
 //   --dnil-pass       a double-nil-pass table

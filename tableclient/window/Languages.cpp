@@ -46,6 +46,10 @@ TableWords WordsOf(int language) {
   words.clickToStart = prompts.clickToStart;
   words.waitingForOpponent = prompts.waitingForOpponent;
   words.ok = scorlet::DealOverButton;
+  if (language == ItalianLanguage) {  // the Italian site shows Nil and Double Nil as Z and Q
+    words.nilValue = "Z";
+    words.doubleNilValue = "Q";
+  }
   words.newRating = scorlet::NewRatingWord;
   return words;
 }

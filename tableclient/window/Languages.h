@@ -16,6 +16,7 @@ namespace scorlet::table {
 // Languages and window kinds are numbered as the companion numbers them.
 inline constexpr int EnglishLanguage = scorlet::LangEnglish;
 inline constexpr int LanguageCount = scorlet::GameLanguages;
+inline constexpr int ItalianLanguage = scorlet::LangItalian;
 
 inline constexpr int TableKind = scorlet::KindTable;
 inline constexpr int LastTrickKind = scorlet::KindLastTrick;

@@ -24,6 +24,15 @@ TableClient::TableClient(Desktop& desktop, Forms& forms, TableClientOptions opti
       m_game(m_options.game),
       m_ratings(m_options.ratings) {
   m_options.userSeat &= 3;
+  if (m_options.layoutSeed != 0) {
+    const Size size = TableLayout::WindowSizeFor(m_options.layoutSeed);
+    m_options.tableRect.right = m_options.tableRect.left + size.width;
+    m_options.tableRect.bottom = m_options.tableRect.top + size.height;
+    if (m_options.game.names == GameSetup{}.names) {
+      m_options.game.names = SeededPlayerNames(m_options.layoutSeed);
+      m_game = SpadesGame(m_options.game);
+    }
+  }
   if (m_options.host.empty()) m_options.host = m_options.game.names[0];
 }
 
@@ -159,19 +168,20 @@ void TableClient::RevealUserCards() {
 }
 
 void TableClient::ClickTable(Point client) {
-  for (int k = 0; k < 3; ++k)
-    if (m_layout.buttons[static_cast<std::size_t>(k)].contains(client)) return PressButton(k + 1);
+  const Point at = m_layout.ToWindow(client);
+  for (int kind = LastTrickKind; kind <= ScoreKind; ++kind)
+    if (m_layout.ButtonRect(kind).contains(at)) return PressButton(kind);
   if (!waitingForUser()) return;
   if (m_game.phase() == Phase::Bidding) {
     for (int k = 0; k < BidButtonCount; ++k)
-      if (m_layout.BidButton(k).contains(client)) {
+      if (m_layout.BidButton(k).contains(at)) {
         SubmitBid(BidOfButton(k));
         return;
       }
   }
   const Hand& hand = m_game.deal().hands[static_cast<std::size_t>(m_options.userSeat)];
   for (int i = static_cast<int>(hand.size()) - 1; i >= 0; --i) {
-    if (!m_layout.HandCard(i).contains(client)) continue;
+    if (!m_layout.HandCard(i).contains(at)) continue;
     if (m_game.phase() == Phase::Bidding)
       RevealUserCards();
     else

@@ -25,6 +25,7 @@
 #include "platform/Forms.h"
 #include "tableclient/engine/Game.h"
 #include "tableclient/render/Layout.h"
+#include "tableclient/render/TableView.h"
 #include "tableclient/window/Scenes.h"
 
 namespace scorlet::table {
@@ -45,7 +46,12 @@ struct TableClientOptions {
   Rect tableRect{40, 20, 40 + 640, 20 + 720};  // whole window, frame included
   // Where the windows of kinds 1..3 open (top-left corner of the whole window).
   std::array<Point, 3> subWindowAt{{{700, 20}, {700, 230}, {700, 350}}};
-  std::array<int, 4> ratings{1612, 1544, 1580, 1497};  // by seat
+  std::array<int, 4> ratings{1612, 1544, 1580, 1497};  // by seat; 0 or below shows "prov"
+  // Varies what the reading leaves free: window size (when not 0 it replaces tableRect's size),
+  // box and line positions, list position, player names (when the names were not set). 0 is
+  // the fixed default layout.
+  std::uint32_t layoutSeed = 0;
+  bool highlightUser = false;  // the user's player-list line drawn white on black
   int startDelayMs = 500;
   int actionDelayMs = 400;  // between two bids or cards
   int trickPauseMs = 800;   // a completed trick stays on the table this long
@@ -76,9 +82,14 @@ class TableClient {
   WindowHandle tableWindow() const;
   // Window of kind 1..3 (Last Trick, Last Hand, Score), 0 while it is not open.
   WindowHandle subWindow(int kind) const;
+  // Where the table window's parts lie (whole-window coordinates) and where the last drawing
+  // put its texts.
   const TableLayout& layout() const { return m_layout; }
+  const TableDrawn& drawn() const { return m_drawn; }
   // Client rectangle of the table's button that opens kind 1..3.
   Rect ButtonRect(int kind) const;
+  // Client rectangle of bid-panel button k (0 Nil, 1..13, 14 Double Nil).
+  Rect BidButtonRect(int k) const { return m_layout.ToClient(m_layout.BidButton(k)); }
 
   // A left click on the table's client area, as the mouse delivers it.
   void ClickTable(Point client);
@@ -134,6 +145,7 @@ class TableClient {
   void DrawDuePaints();
   void DrawWindow(int kind);
   void DrawTable();
+  TableLayout CurrentLayout() const;
   void DrawSubWindow(int kind);
   void CloseTableWindows();
   ViewContext Context() const;
@@ -144,6 +156,7 @@ class TableClient {
   TableClientOptions m_options;
   SpadesGame m_game;
   TableLayout m_layout;
+  TableDrawn m_drawn;
   Form* m_lobby = nullptr;
   Form* m_table = nullptr;
   std::array<Form*, 3> m_subs{};

@@ -37,13 +37,28 @@ void TableClient::DrawWindow(int kind) {
     DrawSubWindow(kind);
 }
 
-// The table keeps whatever size the user or the companion gave it; the layout follows.
+// The table keeps whatever size the user or the companion gave it; the layout follows. Its
+// positions are whole-window ones, so the frame the desktop gave the window is taken into
+// account: the client area starts where the desktop says it does.
 void TableClient::DrawTable() {
   if (!m_table) return;
-  m_layout = TableLayout::ForClient(m_table->clientSize());
+  m_layout = CurrentLayout();
   const Trick* shown = m_trickShown ? m_game.LastTrick() : nullptr;
-  Image image = RenderTable(BuildTableScene(m_game, Context(), shown), m_layout);
+  TableScene scene = BuildTableScene(m_game, Context(), shown);
+  if (m_options.highlightUser) scene.highlightedSeat = 0;
+  Image image = RenderTable(scene, m_layout, GameFace(), &m_drawn);
   m_table->canvas().drawImage({0, 0}, image);
+}
+
+TableLayout TableClient::CurrentLayout() const {
+  const Size client = m_table->clientSize();
+  Rect rect;
+  Point origin;
+  const WindowHandle window = m_table->handle();
+  if (window == 0 || !m_desktop.windowRect(window, rect) || !m_desktop.clientOrigin(window, origin))
+    return TableLayout::Make({client.width, client.height}, {0, 0}, client, m_options.layoutSeed);
+  return TableLayout::Make({rect.width(), rect.height()}, {origin.x - rect.left, origin.y - rect.top},
+                           client, m_options.layoutSeed);
 }
 
 void TableClient::DrawSubWindow(int kind) {

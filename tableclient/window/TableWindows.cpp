@@ -149,7 +149,7 @@ WindowHandle TableClient::subWindow(int kind) const {
 }
 
 Rect TableClient::ButtonRect(int kind) const {
-  return IsSubKind(kind) ? m_layout.buttons[SubIndex(kind)] : Rect{};
+  return IsSubKind(kind) ? m_layout.ToClient(m_layout.ButtonRect(kind)) : Rect{};
 }
 
 }  // namespace scorlet::table

@@ -13,7 +13,7 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
                                    "--seat", "E", "--names", "a,b,c,d", "--table", "77", "--host",
                                    "h", "--language", "6", "--score-title", "Puntuacion de picas",
                                    "--truth", "Truth", "--dnil-pass", "--suicide", "--at", "0,0",
-                                   "--speed", "10"},
+                                   "--speed", "10", "--layout", "42", "--highlight"},
                                   options, error))
       << error;
   EXPECT_EQ(options.game.seed, 99u);
@@ -32,6 +32,8 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
   EXPECT_EQ(options.tableRect.left, 0);
   EXPECT_EQ(options.tableRect.width(), TableClientOptions{}.tableRect.width());
   EXPECT_EQ(options.actionDelayMs, 10);
+  EXPECT_EQ(options.layoutSeed, 42u);
+  EXPECT_TRUE(options.highlightUser);
 }
 
 TEST(ArgumentsTest, BadCommandLinesAreRefused) {

@@ -1,6 +1,11 @@
 // What the renderer puts where the companion looks, and the table's titles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "gamedata/Glyphs.h"
+
 #include "platform/Types.h"
 #include "tableclient/render/Layout.h"
 #include "tableclient/render/SubViews.h"
@@ -17,53 +22,229 @@ bool HasInk(const Image& image, const Rect& area, Color ink) {
   return false;
 }
 
-TEST(TableViewTest, TableBoxFrameReadsAs5120AndTurnStripFollowsTheBottom) {
-  TableScene scene;
-  scene.userTurn = true;
-  TableLayout layout = TableLayout::ForClient({600, 700});
-  Image image = RenderTable(scene, layout);
-  const Rect& box = layout.tableBox;
-  EXPECT_EQ(box.width(), 235);
-  EXPECT_EQ(box.height(), 149);
-  EXPECT_EQ(To555(image.at(box.left, box.top)), 5120);
-  EXPECT_EQ(To555(image.at(box.right - 1, box.bottom - 1)), 5120);
-  EXPECT_EQ(image.at(300, 700 - 12), Colors::Black);  // the user's turn
-  scene.userTurn = false;
-  EXPECT_NE(RenderTable(scene, layout).at(300, 700 - 12), Colors::Black);
+// The column codes of a text line as the companion computes them on the table window: bit 11
+// the top row, a bit set for a pure-black pixel.
+std::vector<int> ColumnCodes(const Image& image, int top, int left, int right, Color ink = Colors::Black) {
+  std::vector<int> codes;
+  for (int x = left; x < right; ++x) {
+    int code = 0;
+    for (int r = 0; r < 12; ++r) code = code * 2 + (image.contains(x, top + r) && image.at(x, top + r) == ink);
+    codes.push_back(code);
+  }
+  return codes;
 }
 
-TEST(TableViewTest, BidLinesButtonsAndPanelAreDrawnOnlyWhenDue) {
+std::vector<int> CodesOf(std::string_view definition) {
+  std::vector<int> codes;
+  for (std::uint16_t c : ParseGlyphDefinition(definition).columns) codes.push_back(c);
+  return codes;
+}
+
+bool NearFrame(Color c) {
+  const int v = To555(c);
+  return std::abs((v >> 10) - 5) < 2 && std::abs(((v >> 5) & 31) - 0) < 2 && std::abs((v & 31) - 0) < 2;
+}
+
+// The companion's frame search: rows 490 up to 200, columns 200 to 340, five frame pixels in a
+// row and the two above the first.
+Point FrameHit(const Image& w) {
+  auto at = [&](int x, int y) { return w.contains(x, y) && NearFrame(w.at(x, y)); };
+  for (int y = 490; y >= 200; --y)
+    for (int x = 200; x <= 340; ++x)
+      if (at(x, y) && at(x + 1, y) && at(x + 2, y) && at(x + 3, y) && at(x + 4, y) && at(x, y - 1) &&
+          at(x, y - 2))
+        return {x, y};
+  return {-1, -1};
+}
+
+bool Inside(const Rect& inner, const Rect& outer) {
+  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+         inner.bottom <= outer.bottom;
+}
+
+// A mid-deal table: every seat has bid, tricks are counted.
+TableScene MidDeal() {
   TableScene scene;
-  scene.seats[2].bid = "4";
-  TableLayout layout;
-  Image quiet = RenderTable(scene, layout);
-  EXPECT_TRUE(HasInk(quiet, layout.tableBox, Colors::Black));       // the bid and trick lines
-  EXPECT_TRUE(HasInk(quiet, layout.buttons[0], Colors::Black));     // "Last Trick"
-  EXPECT_FALSE(HasInk(quiet, layout.buttons[4], Colors::Black));    // not a suicide table
-  EXPECT_FALSE(HasInk(quiet, layout.BidButton(3), Colors::Black));  // no bid panel
-  scene.bidPanel = true;
-  scene.suicideTable = true;
-  Image bidding = RenderTable(scene, layout);
-  EXPECT_TRUE(HasInk(bidding, layout.BidButton(3), Colors::Black));
-  EXPECT_TRUE(HasInk(bidding, layout.buttons[4], Colors::Black));
-  EXPECT_FALSE(HasInk(bidding, layout.BidButton(BidButtonCount - 1), Colors::Black));  // no blind bid
-  EXPECT_FALSE(HasInk(bidding, layout.prompt, Colors::White));
+  const char* bids[4] = {"13", "N", "DP", "4"};
+  for (int p = 0; p < 4; ++p) {
+    scene.seats[static_cast<std::size_t>(p)] = {"Player" + std::to_string(p), 1500 + p, bids[p], 10 + p % 4, true};
+  }
+  scene.userTurn = true;
+  scene.doubleNilPassTable = scene.suicideTable = true;
+  return scene;
+}
+
+TEST(GameFaceTest, DrawsTheDefinitionsColumnForColumnWithOneBlankBetween) {
+  Image image(80, 14, Colors::White);
+  const TextFace& face = GameFace();
+  const int width = face.Draw(image, 1, 1, "Ba 1", Colors::Black);
+  std::vector<int> expected{0};
+  for (const char* d : {"B 7FC4444444444443B8", "a 0981241241280FC"}) {  // the first "a" wins
+    for (int c : CodesOf(d)) expected.push_back(c);
+    expected.push_back(0);
+  }
+  expected.insert(expected.end(), GlyphFace::BlankColumns, 0);
+  for (int c : CodesOf("1 1002007FC")) expected.push_back(c);
+  expected.push_back(0);
+  EXPECT_EQ(ColumnCodes(image, 1, 0, 1 + width), expected);
+  EXPECT_EQ(face.Width("Ba 1"), width);
+  // A character the font lacks draws nothing and advances.
+  Image japanese(80, 14, Colors::White);
+  EXPECT_EQ(face.Draw(japanese, 0, 0, "ビッド", Colors::Black), 3 * GlyphFace::MissingColumns);
+  EXPECT_EQ(japanese.pixels, Image(80, 14, Colors::White).pixels);
+  // The accented letters come from their entity names; the bold set is its own face.
+  EXPECT_EQ(face.Width("\u00E3"), static_cast<int>(CodesOf("x 0985249245288FC").size()) + 1);
+  EXPECT_EQ(GameBoldFace().Width("0"), static_cast<int>(CodesOf("0 7E0FF0C38818C38FF07E0").size()) + 1);
+}
+
+// For many layouts: the frame search lands on the box, every line stands inside its quadrant,
+// and pure black in the box and the list is text only.
+TEST(TableViewTest, TheBoxIsFoundWhereItIsAndEveryLineStaysInItsQuadrant) {
+  for (std::uint32_t seed : {0u, 1u, 2u, 3u, 7u, 11u, 42u, 99u, 1234u, 65535u}) {
+    SCOPED_TRACE(seed);
+    const Size size = TableLayout::WindowSizeFor(seed);
+    EXPECT_GE(size.width, 600);
+    EXPECT_LE(size.width, 900);
+    for (Point origin : {Point{0, 0}, Point{4, 23}, Point{8, 40}}) {
+      const TableLayout layout = TableLayout::Make(
+          size, origin, {size.width - 2 * origin.x, size.height - origin.y - origin.x}, seed);
+      TableScene scene = MidDeal();
+      scene.words = WordsOf(seed % 2 ? 3 : 6);  // the long German and Spanish labels
+      TableDrawn drawn;
+      const Image w = RenderTableWindow(scene, layout, &drawn);
+      ASSERT_EQ(drawn.box.width(), 235);
+      ASSERT_EQ(drawn.box.height(), 149);
+      EXPECT_EQ(FrameHit(w), (Point{drawn.box.left - 5, drawn.box.bottom + 5}));
+      EXPECT_EQ(drawn.frameCorner, FrameHit(w));
+      for (int p = 0; p < 4; ++p) {
+        const std::size_t i = static_cast<std::size_t>(p);
+        EXPECT_TRUE(Inside(drawn.bidLines[i], layout.QuadrantRect(BidQuadrant(p)))) << p;
+        EXPECT_TRUE(Inside(drawn.trickLines[i], layout.QuadrantRect(TrickQuadrant(p)))) << p;
+        EXPECT_EQ(drawn.bidLines[i].height(), 12);
+      }
+      std::vector<Rect> texts(drawn.bidLines.begin(), drawn.bidLines.end());
+      texts.insert(texts.end(), drawn.trickLines.begin(), drawn.trickLines.end());
+      texts.insert(texts.end(), drawn.listLines.begin(), drawn.listLines.end());
+      const Rect list{layout.tableBox.right - 50, layout.bidControl.top, size.width, size.height - 15};
+      for (const Rect& region : {drawn.box, list})
+        for (int y = region.top; y < region.bottom; ++y)
+          for (int x = region.left; x < region.right; ++x) {
+            if (!w.contains(x, y) || w.at(x, y) != Colors::Black) continue;
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Rect& t) { return t.contains({x, y}); }))
+                << x << "," << y;
+          }
+    }
+  }
+}
+
+TEST(TableViewTest, LabelsClickPointsTurnBandAndTheBidControl) {
+  for (std::uint32_t seed : {0u, 5u, 17u, 321u}) {
+    SCOPED_TRACE(seed);
+    const TableLayout layout = TableLayout::ForWindow(TableLayout::WindowSizeFor(seed), seed);
+    TableScene scene = MidDeal();
+    TableDrawn drawn;
+    Image w = RenderTableWindow(scene, layout, &drawn);
+    int lastTop = 65;
+    for (std::size_t k = 0; k < 5; ++k) {
+      const Rect& label = drawn.labels[k];
+      EXPECT_GE(label.left, 0);
+      EXPECT_LE(label.right, 200);
+      EXPECT_GT(label.top, lastTop) << k;  // in order, one text line each
+      lastTop = label.bottom - 1;
+      EXPECT_TRUE(drawn.buttons[k].contains(drawn.labelClicks[k])) << k;
+      if (k < 3) {
+        EXPECT_TRUE(layout.ButtonRect(static_cast<int>(k) + 1).contains(drawn.labelClicks[k]));
+      }
+    }
+    // The turn band: the strip's top row is not all black, one of the six below it is.
+    auto rowBlack = [&](const Image& image, int y) {
+      for (int x = 107; x <= 126; ++x)
+        if (image.at(x, y) != Colors::Black) return false;
+      return true;
+    };
+    const int H = w.height;
+    EXPECT_FALSE(rowBlack(w, H - 37));
+    EXPECT_TRUE(rowBlack(w, H - 34));
+    scene.userTurn = false;
+    const Image quiet = RenderTableWindow(scene, layout);
+    for (int y = H - 37; y <= H - 31; ++y) EXPECT_FALSE(rowBlack(quiet, y)) << y;
+    // The bid control is the first white thing below the box, right of its centre + 50.
+    Point white{-1, -1};
+    for (int y = drawn.box.bottom; y < H - 10 && white.x < 0; ++y)
+      for (int x = layout.centreX() + 50; x < w.width - 10; ++x)
+        if (w.at(x, y) == Colors::White) {
+          white = {x, y};
+          break;
+        }
+    EXPECT_EQ(white, (Point{drawn.bidControl.left, drawn.bidControl.top}));
+    EXPECT_GE(drawn.bidControl.width(), 3);
+    EXPECT_GE(drawn.bidControl.height(), 3);
+    for (const Rect& line : drawn.listLines) {
+      EXPECT_GT(line.top, drawn.bidControl.top);
+      EXPECT_GE(line.left, drawn.box.right - 46);
+      EXPECT_LE(line.bottom, H - 15);
+    }
+  }
+}
+
+TEST(TableViewTest, PromptsOkHighlightAndOnlyTheBidsMade) {
+  const TableLayout layout = TableLayout::ForWindow({640, 720});
+  TableScene scene;
   scene.prompt = TablePrompt::WaitingForOpponent;
-  EXPECT_TRUE(HasInk(RenderTable(scene, layout), layout.prompt, Colors::White));
+  TableDrawn drawn;
+  Image w = RenderTableWindow(scene, layout, &drawn);
+  EXPECT_TRUE(drawn.bidLines[0].empty());  // nobody has bid, no card is out
+  EXPECT_TRUE(drawn.trickLines[0].empty());
+  EXPECT_GE(drawn.prompt.top, drawn.box.top + 20);
+  EXPECT_LE(drawn.prompt.bottom, drawn.box.bottom - 20);
+  EXPECT_TRUE(drawn.ok.empty());
+
+  scene = MidDeal();
+  scene.prompt = TablePrompt::DealOver;
+  scene.highlightedSeat = 0;
+  scene.newRatings = {1616, 1485, 1598, 1481};
+  scene.words = WordsOf(5);
+  w = RenderTableWindow(scene, layout, &drawn);
+  EXPECT_GE(drawn.ok.left, drawn.box.left);
+  EXPECT_LE(drawn.ok.right, layout.centreX());
+  EXPECT_GE(drawn.ok.top, layout.centreY());
+  EXPECT_LE(drawn.ok.top, drawn.box.bottom + 30 - 12);
+  // Italian Nil and Double Nil letters; "DP" is drawn as the Double Nil letter.
+  const Rect& nil = drawn.bidLines[1];
+  const Rect& dnil = drawn.bidLines[2];
+  EXPECT_EQ(nil.width(), GameFace().Width("Dichiara: Z"));
+  EXPECT_EQ(dnil.width(), GameFace().Width("Dichiara: Q"));
+  // The highlighted line: white text on a black band from box.right - 50 to the window's edge.
+  ASSERT_EQ(drawn.listLines.size(), 8u);
+  const Rect& band = drawn.highlight;
+  EXPECT_EQ(band.left, drawn.box.right - 50);
+  EXPECT_EQ(band.right, layout.clientOrigin.x + layout.client.width);
+  EXPECT_GE(band.height(), 12);
+  EXPECT_TRUE(Inside(drawn.listLines[0], band));
+  std::vector<int> inverted = ColumnCodes(w, drawn.listLines[0].top, drawn.listLines[0].left,
+                                          drawn.listLines[0].right, Colors::White);
+  std::vector<int> plain = ColumnCodes(w, drawn.listLines[1].top, drawn.listLines[1].left,
+                                       drawn.listLines[1].left + GameFace().Width("Player0"));
+  Image reference(200, 14, Colors::White);
+  GameFace().Draw(reference, 0, 0, "Player0", Colors::Black);
+  EXPECT_EQ(std::vector<int>(inverted.begin(), inverted.begin() + GameFace().Width("Player0")),
+            ColumnCodes(reference, 0, 0, GameFace().Width("Player0")));
+  EXPECT_NE(plain, inverted);
 }
 
 TEST(TableViewTest, BidButtonsDoNotOverlapAndStayInsideTheClient) {
-  TableLayout layout;
+  TableLayout layout = TableLayout::ForWindow({600, 680}, 3);
   for (int a = 0; a < BidButtonCount; ++a) {
     Rect r = layout.BidButton(a);
-    EXPECT_LE(r.right, layout.client.width);
+    EXPECT_LE(r.right, layout.tableBox.right - 50);  // left of the player list
     for (int b = a + 1; b < BidButtonCount; ++b) {
       Rect s = layout.BidButton(b);
       bool apart = r.right <= s.left || s.right <= r.left || r.bottom <= s.top || s.bottom <= r.top;
       EXPECT_TRUE(apart) << a << " " << b;
     }
   }
-  EXPECT_LE(layout.HandCard(12).right, layout.client.width);
+  EXPECT_LE(layout.BidButton(BidButtonCount - 1).bottom, layout.clientOrigin.y + layout.client.height);
+  EXPECT_LE(layout.HandCard(12).right, layout.tableBox.right - 50);
 }
 
 TEST(SubViewTest, ScoreNumbersAreRightAlignedInFixedColumnsAndTheWindowGrows) {

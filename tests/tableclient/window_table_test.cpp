@@ -143,7 +143,7 @@ TEST_F(TableOnDesktop, TheUserBidsAndPlaysThroughTheTable) {
   table->onUserTurn = [&](TableClient&) { ++turns; };
   ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
   EXPECT_EQ(table->game().phase(), Phase::Bidding);
-  ClickOnTable(Centre(table->layout().BidButton(4)));  // the "4" of the bid panel
+  ClickOnTable(Centre(table->BidButtonRect(4)));  // the "4" of the bid panel
   EXPECT_EQ(table->game().deal().bids[2], Bid::Number(4));
   // From here a test plays the seat through the hook.
   table->onUserTurn = [&](TableClient& t) {
