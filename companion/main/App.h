@@ -16,6 +16,7 @@
 #include "companion/main/GameWindows.h"
 #include "companion/main/HelperWindows.h"
 #include "companion/main/MainState.h"
+#include "companion/recognition/ReadingState.h"
 #include "companion/record/RecordState.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
@@ -69,6 +70,7 @@ struct App {
   TableCounters counters;
   TableFlags flags;
   HelperWindows windows;
+  TableReadingState reading;
   scorlet::SeatRotation SeatRotation{0, 1, 2, 3};
   FrmZ frmZ;
   GameWindowState game;

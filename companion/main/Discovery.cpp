@@ -59,6 +59,8 @@ void KeepLobbySmall(App& app, WindowHandle window, bool move) {
   app.desktop.moveWindow(window, {at.x, at.y, at.x + LobbyWidth, at.y + LobbyHeight}, true);
 }
 
+}  // namespace
+
 void AppendEventLog(App& app, std::string_view text) {
   const std::string stamp = CurrentTimestamp();
   std::ofstream log(app.system.appFolder / Utf8Path(app.settings.logFile),
@@ -67,7 +69,6 @@ void AppendEventLog(App& app, std::string_view text) {
   log << ToAnsi(stamp + std::string(text), app.system.codePage) << "\r\n";
 }
 
-}  // namespace
 
 std::string TableNameOf(std::string_view title) {
   return std::string(WordValue(title, TableNameWord, true));

@@ -49,6 +49,9 @@ void MoveWinGame(App& app);
 
 // --- pure helpers ---
 // "Game: Spades - Table: 1234 - Host: abc" gives "Table: 1234" and "abc"; "" when missing.
+// Appends a line (the date and time, then the text) to the event log named by the log key.
+void AppendEventLog(App& app, std::string_view text);
+
 std::string TableNameOf(std::string_view title);
 std::string HostOf(std::string_view title);
 // The game's player-information and notice pop-ups, by the start of their title.

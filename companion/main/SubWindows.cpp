@@ -5,6 +5,7 @@
 
 #include "companion/main/Discovery.h"
 #include "companion/messages/Messages.h"
+#include "companion/recognition/ButtonLabels.h"
 #include "companion/recognition/TableReading.h"
 #include "platform/System.h"
 #include "platform/Window.h"
@@ -68,18 +69,19 @@ void TableOption(App& app, int k) {
 }
 
 // One pass over the strip; returns the number of labels found.
-int ScanPass(App& app, const ButtonStrip& strip) {
+int ScanPass(App& app, const recognition::TableCapture& strip) {
   GameWindowState& game = app.game;
   int found = 0;
   for (int y = game.TableRect.top + ButtonStripTop; y < game.TableRect.bottom - 15; ++y) {
     // Every label is looked for in this text line; a label found moves y past the line's
     // glyphs, and a further label of the same line is recorded at the moved y.
     const int line = y;
-    if (!ButtonLineHasInk(app, strip, line)) continue;
+    if (!recognition::ButtonLineHasInk(strip, line)) continue;
     for (int k = 1; k <= ButtonLabelsWanted; ++k) {
       Point& button = game.TableButtons[static_cast<std::size_t>(k)];
       if (Known(button)) continue;
-      const int x = FindButtonLabel(app, strip, line, ButtonLabelOf(game.GameLanguage, k));
+      const int x = recognition::FindButtonLabel(strip, app.reading.glyphs, line,
+                                                  ButtonLabelOf(game.GameLanguage, k));
       if (x > 0) {
         button = {x, y};
         if (k == ButtonDNilPass || k == ButtonSuicide) TableOption(app, k);
@@ -87,8 +89,8 @@ int ScanPass(App& app, const ButtonStrip& strip) {
         y += GlyphHeight;
         if (found >= 4) return found;
       } else if (game.GameLanguage == LangSpain && k == ButtonScore &&
-                 FindButtonLabel(app, strip, line,
-                                        ButtonLabelOf(LangSpanishVariant, ButtonScore)) > 0) {
+                 recognition::FindButtonLabel(strip, app.reading.glyphs, line,
+                                              ButtonLabelOf(LangSpanishVariant, ButtonScore)) > 0) {
         game.GameLanguage = LangSpanishVariant;
         y += GlyphHeight;
       }
@@ -111,7 +113,9 @@ void ScanTableButtons(App& app) {
   const Rect region{std::max(t.left, 0), t.top + ButtonStripTop, t.left + ButtonStripWidth,
                     t.bottom};
   if (region.empty()) return;
-  CaptureGeometry geometry;
+  recognition::TableCapture strip;
+  CaptureGeometry& geometry = strip.geometry;
+  PixelBuffer& pixels = strip.pixels;
   geometry.left = region.left;
   geometry.top = region.top;
   geometry.width = region.width();
@@ -119,16 +123,18 @@ void ScanTableButtons(App& app) {
   geometry.stride = StrideFor(geometry.width);
   geometry.right = region.right;
   geometry.bottom = region.bottom;
-  PixelBuffer pixels(static_cast<std::size_t>(geometry.stride) * geometry.height);
+  pixels.assign(static_cast<std::size_t>(geometry.stride) * geometry.height, 0);
   geometry.rowsRead =
       desktop.copyPixels(desktop.desktopWindow(), false, region, pixels.data(), geometry.stride);
   if (geometry.rowsRead == 0) return;
+  if (app.game.GameLanguage != app.reading.glyphs.gameLanguage)
+    recognition::PrepareGlyphIndex(app.reading.glyphs, app.game.GameLanguage);
 
   SetCaptureSlow(app, true);
   app.flags.TableSetUp = true;
-  const ButtonStrip strip{pixels, geometry};
-  for (int pass = 0; pass < 2; ++pass)
-    if (ScanPass(app, strip) >= ButtonLabelsNeeded) break;
+  int found = 0;
+  for (int pass = 0; pass < 2 && found < ButtonLabelsNeeded; ++pass) found += ScanPass(app, strip);
+  if (found == 0) SaveDiagCapture(app, strip, "buttons");
 }
 
 void ClickTableButton(App& app, int kind) {

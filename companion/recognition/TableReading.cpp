@@ -1,25 +1,335 @@
-// Screen-reading procedures of the main loop. Until the readers are wired in, each reads
-// nothing, so the main loop runs unchanged around them.
+// Screen-reading procedures of the main loop: they capture the table window, run the readers
+// on the picture and put what was read into the program's records and the main window.
 #include "companion/recognition/TableReading.h"
 
+#include <algorithm>
+#include <string>
+
 #include "companion/main/App.h"
+#include "companion/main/Discovery.h"
+#include "companion/main/MainLoop.h"
+#include "companion/main/Texts.h"
+#include "companion/players/Players.h"
+#include "companion/record/LiveScoreLines.h"
+#include "companion/recognition/PlayerList.h"
+#include "companion/recognition/ScreenCapture.h"
+#include "companion/recognition/TableReaders.h"
+#include "platform/System.h"
+#include "platform/Window.h"
 
 namespace scorlet::companion {
 
-void BuildGlyphTables(App&) {}
-void CaptureBid(App&, CaptureMode) {}
-void TrickStepCards(App&) {}
-void TrickStepCount(App&) {}
-void CaptureLastHand(App&, CaptureMode) {}
-bool TestMyTurn(App&) { return false; }
-// The table counts as set up from the start of the player-list step, even before the names
-// are read, so the take-over shows the table's name and host at once.
-void BuildPlayerList(App& app) { app.flags.TableSetUp = true; }
-void ReadShowRating(App&, RatingMode) {}
-void ResetDealCapture(App&) {}
-void ForgetTable(App&) {}
-void SetCaptureSlow(App&, bool) {}
-bool ButtonLineHasInk(App&, const ButtonStrip&, int) { return false; }
-int FindButtonLabel(App&, const ButtonStrip&, int, std::string_view) { return 0; }
+namespace {
+
+// The bid pass repeats every second; after three failed passes in a row it waits the
+// configured bid delay; once four bids are in, two seconds.
+constexpr std::uint32_t BidRepeatMs = 1000;
+constexpr std::uint32_t FourBidsRepeatMs = 2000;
+constexpr int ErrorsBeforeLongWait = 3;
+// The interim end-of-deal watch repeats every second.
+constexpr std::uint32_t DealWatchMs = 1000;
+constexpr std::uint32_t TrickWatchMs = 800;
+
+double SettleSeconds(const App& app) { return app.reading.captureSlow ? 0.5 : 0.1; }
+
+bool IsNil(const std::string& bid) { return bid == "N" || bid == "D" || bid == "DP"; }
+
+recognition::TableCapture CaptureTable(App& app) {
+  return recognition::CaptureTableWindow(app.desktop, app.game.TableWindow, SettleSeconds(app));
+}
+
+void PrepareGlyphs(App& app) {
+  if (app.reading.glyphs.gameLanguage != app.game.GameLanguage)
+    recognition::PrepareGlyphIndex(app.reading.glyphs, app.game.GameLanguage);
+}
+
+void ShowDeal(App& app) { ShowLiveScoreLines(app); }
+
+// The trick counts of the table; false when the table could not be read.
+bool ReadTricks(App& app, std::array<int, 4>& tricks, bool& okShown) {
+  if (!app.reading.box.located()) LocateTableBox(app);
+  if (!app.reading.box.located()) return false;
+  const recognition::TableCapture picture = CaptureTable(app);
+  if (picture.empty()) return false;
+  const recognition::TrickReading reading = recognition::ReadTrickLines(
+      picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
+  bool any = false;
+  for (std::size_t k = 0; k < 4; ++k) {
+    tricks[k] = std::max(0, reading.tricks[k]);
+    any = any || reading.tricks[k] >= 0;
+  }
+  okShown = recognition::TestFinalOK(picture, app.reading.box, app.reading.glyphs);
+  if (any) {
+    app.deal.tricks = {tricks[0], tricks[1], tricks[2], tricks[3]};
+    app.deal.tricksShown = true;
+    ShowDeal(app);
+  }
+  return true;
+}
+
+// The deal's end as the trick counts show it.
+void WatchTrickCounts(App& app) {
+  TableReadingState& r = app.reading;
+  if (app.loop.busy.trickStep) return;
+  app.loop.busy.trickStep = true;
+  app.loop.slots.Arm(SlotTrickStep, app.Now(), TrickWatchMs);
+  std::array<int, 4> tricks{};
+  bool okShown = false;
+  if (ReadTricks(app, tricks, okShown)) {
+    const int total = tricks[0] + tricks[1] + tricks[2] + tricks[3];
+    bool over = total == 13;
+    if (total == 0) {
+      over = over || r.PreviousTotal > 0;
+    } else if (total < r.PreviousTotal) {
+      over = okShown || r.PreviousTotal >= 10;
+    }
+    r.PreviousTricks = tricks;
+    r.PreviousTotal = total;
+    if (total == 11) app.loop.slots.Arm(SlotLastHand, app.Now(), 3000);
+    if (total == 12) app.loop.slots.Arm(SlotLastHand, app.Now(), 2000);
+    if (over) r.dealOver = true;
+  }
+  app.loop.busy.trickStep = false;
+  if (r.dealOver) CaptureLastHand(app, CaptureMode::Automatic);
+}
+
+}  // namespace
+
+void BuildGlyphTables(App& app) { app.reading.glyphs = recognition::BuildGlyphTables(); }
+
+void SaveDiagCapture(App& app, const recognition::Picture& picture, const char* label) {
+  if (app.settings.logFile.empty() || picture.empty()) return;
+  if (!app.reading.diag) app.reading.diag.emplace(app.system.appFolder / "Diag");
+  const std::string name = app.reading.diag->Save(picture, label);
+  if (!name.empty()) AppendEventLog(app, " capture kept: Diag/" + name);
+}
+
+void LocateTableBox(App& app) {
+  TableReadingState& r = app.reading;
+  if (app.game.TableWindow == 0) return;
+  recognition::BoxSearchSettings settings;
+  settings.reducedWidth = app.settings.reducedWidth;
+  settings.gameLanguage = app.game.GameLanguage;
+  settings.settleSeconds = SettleSeconds(app);
+  const recognition::BoxLocation found = recognition::LocateTableBox(
+      app.desktop, app.game.TableWindow, r.boxCache, settings, r.box, r.seatAnchors,
+      r.bidControlRow);
+  r.box = found.box;
+  r.seatAnchors = found.seatAnchors;
+  if (found.bidControlRow != 0) {
+    r.bidControlRow = found.bidControlRow;
+    r.bidControl = found.bidControl;
+  }
+  if (!found.status.empty()) {
+    Label& label = *app.frmZ.BoxStat;
+    label.setCaption(found.status);
+    label.setForeColor(found.statusRed ? Colors::Red : Colors::Black);
+    if (found.statusRed) {
+      label.setVisible(true);
+      SaveDiagCapture(app, CaptureTable(app), "box");
+    }
+  }
+}
+
+void BuildPlayerList(App& app) {
+  TableReadingState& r = app.reading;
+  app.flags.TableSetUp = true;
+  if (app.game.TableWindow == 0) return;
+  r.captureSlow = true;
+  if (!r.box.located()) LocateTableBox(app);
+  if (!r.box.located()) {
+    PrepareGlyphs(app);
+    return;
+  }
+  const recognition::TableCapture picture = CaptureTable(app);
+  Rect window;
+  if (picture.empty() || !app.desktop.windowRect(app.game.TableWindow, window)) return;
+  r.PlayerList = recognition::PreparePlayerList(r.glyphs, app.game.GameLanguage, picture, r.box,
+                                                r.bidControlRow, window);
+  app.frmZ.cntPlayer->setCaption(std::to_string(r.PlayerList.size()));
+}
+
+void ReadShowRating(App& app, RatingMode mode) {
+  TableReadingState& r = app.reading;
+  Label& rating = *app.frmZ.MyRating;
+  rating.setCaption("");
+  const auto& names = app.settings.myYahooIds;
+  if (!names.empty()) {
+    const int tries = static_cast<int>(mode) + 1;
+    for (int attempt = 0; attempt < tries; ++attempt) {
+      if (mode != RatingMode::TableFound) BuildPlayerList(app);
+      const recognition::NameFound found = recognition::SearchNameInTable(r.PlayerList, names);
+      if (found.line.empty()) continue;
+      const recognition::RatingDisplay shown =
+          recognition::ShowMyRating(recognition::RatingOfLine(found.line), app.Japanese());
+      rating.setFontBold(shown.bold);
+      rating.setCaption(shown.text);
+      rating.setVisible(true);
+      if (shown.value > 1000 || shown.value == -1) break;
+    }
+  }
+  app.flags.trickStepCards = app.settings.countCards;
+}
+
+bool TestMyTurn(App& app) {
+  if (app.game.TableWindow == 0) return false;
+  if (!app.reading.box.located()) LocateTableBox(app);
+  RestoreWindow(app.desktop, app.game.TableWindow);
+  const recognition::TableCapture picture = CaptureTable(app);
+  return !picture.empty() && recognition::TestMyTurn(picture);
+}
+
+void CaptureBid(App& app, CaptureMode mode) {
+  TableReadingState& r = app.reading;
+  MainLoopState& loop = app.loop;
+  FrmZ& z = app.frmZ;
+  if (loop.busy.bidCapture || app.deal.deletionState != 0) return;
+  loop.busy.bidCapture = true;
+  z.cmdTimer->setEnabled(false);
+  CaptureStatus status = CaptureStatus::Ok;
+  bool failed = false;
+  int bidsRead = 0;
+
+  if (app.game.handle(KindLastHand) == 0) {
+    status = CaptureStatus::LastHandWindowMissing;
+  } else if (app.game.handle(KindScore) == 0) {
+    status = CaptureStatus::ScoreWindowMissing;
+  } else {
+    if (!r.lastTrickMinimised) {
+      MinimizeWindow(app.desktop, app.game.handle(KindLastTrick));
+      r.lastTrickMinimised = true;
+    }
+    if (z.MyRating->caption().empty()) ReadShowRating(app, RatingMode::TableFound);
+    PrepareGlyphs(app);
+    LocateTableBox(app);
+    const recognition::TableCapture picture =
+        r.box.located() ? CaptureTable(app) : recognition::TableCapture{};
+    if (picture.empty()) {
+      failed = true;
+      status = CaptureStatus::NoBidRead;
+    } else {
+      const recognition::BidReading reading = recognition::ReadBidLines(
+          picture, r.box, r.glyphs, r.anchors, app.flags.DNilPassTable);
+      z.cntBidLoc->setCaption(std::to_string(reading.bidLinesFound));
+      if (reading.status == recognition::BidStatus::Waiting) {
+        status = CaptureStatus::WaitingOrUnchanged;
+      } else if (reading.status == recognition::BidStatus::DealOver) {
+        status = CaptureStatus::TricksComplete;
+      } else {
+        bidsRead = reading.bidsRead;
+        r.MostBidsRead = std::max(r.MostBidsRead, bidsRead);
+        z.cntBid->setCaption(std::to_string(bidsRead));
+        app.counters.BidsRead = bidsRead;
+        if (bidsRead > 0 && reading.bids != r.previousBids) {
+          for (std::size_t k = 0; k < 4; ++k) {
+            if (app.settings.alertNilBids && IsNil(reading.bids[k]) && !IsNil(r.previousBids[k])) {
+              AlertChime(app.desktop);
+              WaitSeconds(app.desktop, 0.5);
+            }
+          }
+          r.previousBids = reading.bids;
+          if (bidsRead >= 2) CheckAlertPlayer(app);
+        }
+        app.deal.bids = reading.bids;
+        ShowDeal(app);
+        if (bidsRead == 0) {
+          status = CaptureStatus::NoBidRead;
+        } else if (bidsRead == 4) {
+          if (z.cmdScore->caption() == texts::MinimizeScore)
+            z.cmdScore->setCaption(std::string(texts::ShowScore));
+          const auto nils = std::count_if(reading.bids.begin(), reading.bids.end(), IsNil);
+          if (nils >= 2) {
+            if (app.system.platformId == PlatformId::Windows9x) {
+              PlaySystemSound(app.desktop, app.settings.alertSound);
+            } else {
+              AlertChime(app.desktop);
+              WaitSeconds(app.desktop, 1.2);
+              AlertChime(app.desktop);
+            }
+          }
+          status = CaptureStatus::FourBids;
+        } else {
+          status = CaptureStatus::SomeBids;
+        }
+      }
+    }
+  }
+
+  if (status == CaptureStatus::FourBids) r.previousBids = {};
+  if (status == CaptureStatus::WaitingOrUnchanged || status == CaptureStatus::TricksComplete) {
+    r.previousBids = {};
+    app.deal.bids = {};
+    app.deal.tricks = {};
+  }
+  r.consecutiveErrors = failed || status == CaptureStatus::ScoreWindowMissing ||
+                                status == CaptureStatus::LastHandWindowMissing
+                            ? r.consecutiveErrors + 1
+                            : 0;
+  if (mode == CaptureMode::ByHand || status == CaptureStatus::FourBids)
+    app.Trace("bid pass: status " + std::to_string(static_cast<int>(status)) + ", bids " +
+              app.deal.bids[0] + " " + app.deal.bids[1] + " " + app.deal.bids[2] + " " +
+              app.deal.bids[3]);
+
+  // The next pass.
+  std::uint32_t delay = r.consecutiveErrors < ErrorsBeforeLongWait
+                            ? BidRepeatMs
+                            : static_cast<std::uint32_t>(app.settings.waitTimeBidMs);
+  if (static_cast<int>(status) < 11 && bidsRead == 4) delay = FourBidsRepeatMs;
+  loop.slots.TaskDue[SlotBidCapture] = app.Now() + delay;
+  z.cmdTimer->setEnabled(true);
+  loop.busy.bidCapture = false;
+  if (status == CaptureStatus::FourBids && loop.slots.Armed(SlotBidCapture)) BeginPlay(app);
+}
+
+void TrickStepCards(App& app) { WatchTrickCounts(app); }
+void TrickStepCount(App& app) { WatchTrickCounts(app); }
+
+// Until the last hand is read from its window, the deal ends when the trick counts show it:
+// the next deal begins.
+void CaptureLastHand(App& app, CaptureMode) {
+  TableReadingState& r = app.reading;
+  if (app.loop.lastHandCapturing) return;
+  app.loop.lastHandCapturing = true;
+  if (!r.dealOver) {
+    std::array<int, 4> tricks{};
+    bool okShown = false;
+    if (ReadTricks(app, tricks, okShown)) {
+      const int total = tricks[0] + tricks[1] + tricks[2] + tricks[3];
+      r.dealOver = total == 13 || okShown;
+    }
+  }
+  app.loop.lastHandCapturing = false;
+  if (r.dealOver) {
+    app.Trace("the deal is over");
+    BeginDeal(app);
+  } else {
+    app.loop.slots.Arm(SlotLastHand, app.Now(), DealWatchMs);
+  }
+}
+
+void ResetDealCapture(App& app) {
+  TableReadingState& r = app.reading;
+  r.previousBids = {};
+  r.MostBidsRead = 0;
+  r.PreviousTricks = {};
+  r.PreviousTotal = -1;
+  r.dealOver = false;
+  app.deal.tricksShown = false;
+}
+
+void ForgetTable(App& app) {
+  TableReadingState& r = app.reading;
+  r.box = {};
+  r.seatAnchors = {};
+  r.anchors = {};
+  r.bidControl = {};
+  r.bidControlRow = 0;
+  r.PlayerList.clear();
+  r.captureSlow = false;
+  r.lastTrickMinimised = false;
+  r.consecutiveErrors = 0;
+}
+
+void SetCaptureSlow(App& app, bool slow) { app.reading.captureSlow = slow; }
 
 }  // namespace scorlet::companion

@@ -1,13 +1,12 @@
 // What the main loop and window discovery ask of screen reading: the bid pass, the trick step,
-// the last hand, the turn test, the player list and the user's rating, the seat overlays, the
-// button labels. The readers themselves are pure functions over a captured picture; these
+// the last hand, the turn test, the player list and the user's rating. The readers themselves are pure functions over a captured picture; these
 // procedures capture, read, and put what was read into the program's records.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
-#include "platform/Capture.h"
+#include "companion/recognition/Picture.h"
 
 namespace scorlet::companion {
 
@@ -60,14 +59,11 @@ void ForgetTable(App& app);
 // The capture waits longer for the game to repaint (while a table is set up).
 void SetCaptureSlow(App& app, bool slow);
 
-// A capture of the table window's left strip, positions in screen pixels.
-struct ButtonStrip {
-  const PixelBuffer& pixels;
-  const CaptureGeometry& geometry;
-};
-// True when the text line whose top row is y holds any ink.
-bool ButtonLineHasInk(App& app, const ButtonStrip& strip, int y);
-// The column after the label's last glyph when the label is in the text line at y, else 0.
-int FindButtonLabel(App& app, const ButtonStrip& strip, int y, std::string_view label);
+// Finds the table box (searching only when the table window's width changed) and shows the
+// search's status on the main window.
+void LocateTableBox(App& app);
+// Saves a capture of a failed reading into the Diag folder when the log key is set, and names
+// the file in the event log.
+void SaveDiagCapture(App& app, const recognition::Picture& picture, const char* label);
 
 }  // namespace scorlet::companion
