@@ -9,6 +9,7 @@
 
 #include "common/WorkFiles.h"
 #include "summary/BatchDriver.h"
+#include "summary/NameFit.h"
 
 namespace {
 
@@ -103,6 +104,20 @@ void BM_ReadWorkFilesOnly(benchmark::State& state) {
 void BM_RunBatchHtml(benchmark::State& state) { RunBatchOnce(state, false); }
 void BM_RunBatchHtmlAndText(benchmark::State& state) { RunBatchOnce(state, true); }
 
+// Fitting names of growing length into the page's cells: the time must grow in step with the
+// length (one pass over the name), not with its square.
+void BM_FitLongNames(benchmark::State& state) {
+  const std::string name(static_cast<std::size_t>(state.range(0)), 'm');
+  const std::array<std::string, 4> names{name, "east", name, "west"};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FitName(name, kNorthSouthNameWidth));
+    benchmark::DoNotOptimize(AdjNames(names, 0, kScoreHeaderWidth / 2));
+    benchmark::DoNotOptimize(ShortenNames(names));
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK(BM_FitLongNames)->RangeMultiplier(8)->Range(1000, 512000)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadWorkFilesOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunBatchHtml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunBatchHtmlAndText)->Unit(benchmark::kMillisecond);

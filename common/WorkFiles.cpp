@@ -71,6 +71,17 @@ void ReadFields(std::array<std::string, 4>& fields, std::string_view line) {
   for (std::size_t i = 0; i < fields.size() && i < tokens.size(); ++i) fields[i] = tokens[i];
 }
 
+// The first MaxPlayerNameChars characters of the name (whole UTF-8 sequences).
+void CutName(std::string& name) {
+  std::size_t pos = 0;
+  for (std::size_t c = 0; c < MaxPlayerNameChars && pos < name.size(); ++c) {
+    std::size_t length = 1;
+    DecodeUtf8(name, pos, length);
+    pos += length;
+  }
+  name.resize(pos);
+}
+
 void ReadPlayLine(HandRecord& record, std::size_t seat, std::string_view line) {
   const std::vector<std::string> cells = ReadTokens(line, TrickCount);
   for (std::size_t t = 0; t < TrickCount && t < cells.size(); ++t) {
@@ -127,7 +138,10 @@ std::vector<std::string> RecordFileLines(const HandRecord& record) {
 }
 
 void ParseRecordLines(HandRecord& record, const std::vector<std::string>& lines) {
-  if (lines.size() > NameLine) ReadFields(record.PlayerNames, lines[NameLine]);
+  if (lines.size() > NameLine) {
+    ReadFields(record.PlayerNames, lines[NameLine]);
+    for (std::string& name : record.PlayerNames) CutName(name);
+  }
   if (lines.size() > BidLine) ReadFields(record.Bids, lines[BidLine]);
   if (lines.size() <= FirstPlayLine) return;
   for (std::size_t seat = 0; seat < 4; ++seat) {

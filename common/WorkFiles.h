@@ -28,6 +28,9 @@ inline constexpr int MaxScoreRows = 100;
 inline constexpr std::string_view RecordExtension = ".spd";
 inline constexpr std::string_view WorkFolderName = "Work";
 inline constexpr std::size_t MaxListedStems = 10001;
+// Longest player name kept on reading, in characters: far beyond any name the game shows,
+// so a damaged or hostile file cannot make every later step handle megabytes of name.
+inline constexpr std::size_t MaxPlayerNameChars = 64;
 
 // First partnership's score and bags, second partnership's score and bags.
 using ScoreRow = std::array<std::int32_t, 4>;

@@ -151,6 +151,16 @@ TEST_F(WorkFilesTest, ShortAndDamagedFilesLoadWhatIsThere) {
             RecordFileStatus::Missing);
 }
 
+TEST_F(WorkFilesTest, HugeNamesAreCutOnReading) {
+  Put("long.spd", std::string(30000, '\xE9') + ", Bob, , " + std::string(500000, 'x') + "\r\n");
+  const HandRecord r = Load("long");
+  std::string cut;
+  for (std::size_t i = 0; i < MaxPlayerNameChars; ++i) cut += "\xC3\xA9";  // é in UTF-8
+  EXPECT_EQ(r.PlayerNames[0], cut);
+  EXPECT_EQ(r.PlayerNames[1], "Bob");
+  EXPECT_EQ(r.PlayerNames[3], std::string(MaxPlayerNameChars, 'x'));
+}
+
 TEST_F(WorkFilesTest, DeriveFillsSortedHandsWinnersAndNils) {
   HandRecord r = NorthRunsSpades();
   r.Bids[0] = "D";
