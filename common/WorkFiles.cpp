@@ -162,10 +162,28 @@ RecordFileStatus WriteRecordFile(const HandRecord& record, const std::filesystem
 RecordFileStatus ReadRecordFile(HandRecord& record, const std::filesystem::path& folder,
                                 std::string_view stem, CodePage codePage) {
   if (!IsBareStem(stem)) return RecordFileStatus::Missing;
-  const TextFile file = ReadTextFile(RecordPath(folder, stem), codePage);
-  if (file.status != ReadStatus::Ok) return RecordFileStatus::Missing;
-  ParseRecordLines(record, file.lines);
+  return ReadRecordPath(record, RecordPath(folder, stem), codePage);
+}
+
+RecordFileStatus ReadRecordPath(HandRecord& record, const std::filesystem::path& file,
+                                CodePage codePage, std::vector<std::string>* lines) {
+  TextFile text = ReadTextFile(file, codePage);
+  if (text.status != ReadStatus::Ok) return RecordFileStatus::Missing;
+  ParseRecordLines(record, text.lines);
+  if (lines) *lines = std::move(text.lines);
   return RecordFileStatus::Done;
+}
+
+bool HasRecordShape(const std::vector<std::string>& lines) {
+  if (lines.size() < FirstRowLine) return false;
+  for (std::size_t i = 0; i < FirstRowLine; ++i) {
+    if (Trim(lines[i]).empty()) return false;
+  }
+  const std::string count = Trim(lines[CountLine]);
+  if (count.find_first_not_of("0123456789") != std::string::npos || count.size() > 3) {
+    return false;
+  }
+  return static_cast<std::size_t>(LeadingInt(count)) <= lines.size() - FirstRowLine;
 }
 
 void DeriveRecord(HandRecord& record, int cardOrder) {

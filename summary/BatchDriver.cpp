@@ -70,10 +70,25 @@ BatchDriver::BatchDriver(const BatchContext& context, LogSink& log)
 
 BatchResult BatchDriver::RunBatch(bool forceEmpty) {
   if (forceEmpty) return RunStems({});
-  return RunStems(ScanWorkFolder(context_.workFolder).recordStems);
+  const WorkFolderScan scan = ScanWorkFolder(context_.workFolder);
+  if (!scan.listed) {
+    result_ = {};
+    result_.workListed = false;
+    log_.PrintLine(std::string(Text(Msg::WorkUnreadable, context_.options.japanese)) +
+                   LogSafe(scan.error.message()));
+    log_.NewLines(1);
+    log_.PrintLine(Text(Msg::ClickEndTerminate, context_.options.japanese));
+    return result_;
+  }
+  return RunFiles(scan.recordStems, scan.recordFiles);
 }
 
 BatchResult BatchDriver::RunStems(const std::vector<std::string>& stems) {
+  return RunFiles(stems, {});
+}
+
+BatchResult BatchDriver::RunFiles(const std::vector<std::string>& stems,
+                                  const std::vector<std::filesystem::path>& files) {
   const bool japanese = context_.options.japanese;
   result_ = {};
   page_.reset();
@@ -89,27 +104,36 @@ BatchResult BatchDriver::RunStems(const std::vector<std::string>& stems) {
     log_.PrintLine(Text(Msg::ClickEndTerminate, japanese));
     return result_;
   }
-  for (const std::string& stem : stems) ProcessFile(stem);
+  for (std::size_t i = 0; i < stems.size(); ++i) {
+    ProcessFile(stems[i], i < files.size() ? files[i] : std::filesystem::path());
+  }
   ClosePage();
   log_.NewLines(2);
-  log_.PrintLine(Text(Msg::FilesMade, japanese));
+  log_.PrintLine(Text(result_.pages.empty() ? Msg::NothingMade : Msg::FilesMade, japanese));
   log_.NewLines(2);
   std::error_code error;
   const auto full = std::filesystem::absolute(context_.outputFolder, error);
-  log_.PrintPath(PathToUtf8(error ? context_.outputFolder : full));
+  log_.PrintPath(LogSafe(PathToUtf8(error ? context_.outputFolder : full)));
   log_.NewLines(2);
   log_.PrintLine(Text(Msg::ClickEndFinish, japanese));
   return result_;
 }
 
-void BatchDriver::ProcessFile(const std::string& stem) {
+void BatchDriver::ProcessFile(const std::string& stem, const std::filesystem::path& file) {
   HandRecord record{};
-  if (ReadRecordFile(record, context_.workFolder, stem, context_.codePage) !=
-      RecordFileStatus::Done) {
-    result_.unreadable.push_back(RecordFileName(stem));
-    log_.PrintLine(std::string(Text(Msg::CannotRead, context_.options.japanese)) +
-                   RecordFileName(stem));
+  std::vector<std::string> lines;
+  const std::filesystem::path path =
+      file.empty() ? context_.workFolder / Utf8Path(RecordFileName(stem)) : file;
+  const std::string name = LogSafe(file.empty() ? RecordFileName(stem) : PathToUtf8(file.filename()));
+  const bool bare = !file.empty() || (!stem.empty() && stem.find_first_of("/\\:") == std::string::npos);
+  if (!bare || ReadRecordPath(record, path, context_.codePage, &lines) != RecordFileStatus::Done) {
+    result_.unreadable.push_back(name);
+    log_.PrintLine(std::string(Text(Msg::CannotRead, context_.options.japanese)) + name);
     return;
+  }
+  if (!HasRecordShape(lines)) {
+    result_.damaged.push_back(name);
+    log_.PrintLine(std::string(Text(Msg::OddShape, context_.options.japanese)) + name);
   }
   DeriveRecord(record, context_.options.cardOrder);
   const std::string key = stem.substr(0, 5);
@@ -150,23 +174,23 @@ void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult
   log_.NewLines(1);
   if (written.html) {
     result_.pages.push_back(page.htmlFileName());
-    log_.PrintLine("  " + page.htmlFileName() + "  <==  " + std::to_string(page.deals()) +
+    log_.PrintLine("  " + LogSafe(page.htmlFileName()) + "  <==  " + std::to_string(page.deals()) +
                    std::string(Text(Msg::Deals, japanese)));
   } else {
     result_.failed.push_back(page.htmlFileName());
-    log_.PrintLine(failed + page.htmlFileName());
+    log_.PrintLine(failed + LogSafe(page.htmlFileName()));
   }
   if (context_.options.textOutput) {
     log_.NewLines(1);
     if (written.text) {
-      log_.PrintLine("  " + page.textFileName());
+      log_.PrintLine("  " + LogSafe(page.textFileName()));
     } else {
       result_.failed.push_back(page.textFileName());
-      log_.PrintLine(failed + page.textFileName());
+      log_.PrintLine(failed + LogSafe(page.textFileName()));
     }
   }
   if ((written.html || written.text) && !written.scoreTable) {
-    log_.PrintLine(failed + page.htmlFileName() + " (" +
+    log_.PrintLine(failed + LogSafe(page.htmlFileName()) + " (" +
                    std::string(Text(Msg::ScoreCaption, japanese)) + ")");
   }
 }

@@ -29,6 +29,8 @@ struct BatchResult {
   std::vector<std::string> unreadable;  // work file names
   std::vector<std::string> pages;       // HTML file names written
   std::vector<std::string> failed;      // file names that could not be written
+  std::vector<std::string> damaged;     // work file names read in part (not record-shaped)
+  bool workListed = true;               // false when the Work folder could not be listed
 };
 
 // "YYYY_MM_DD" of a work file: the year of its last change and its month and day.
@@ -48,7 +50,10 @@ class BatchDriver {
   BatchResult RunStems(const std::vector<std::string>& stems);
 
  private:
-  void ProcessFile(const std::string& stem);
+  BatchResult RunFiles(const std::vector<std::string>& stems,
+                       const std::vector<std::filesystem::path>& files);
+  // file is the work file as the folder scan found it (empty: folder / stem + ".spd").
+  void ProcessFile(const std::string& stem, const std::filesystem::path& file);
   void OpenPage(const std::string& stem);
   void ClosePage();
   void WriteClosingLog(const SummaryPage& page, const PageWriteResult& written);
