@@ -178,7 +178,7 @@ void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult
                    std::string(Text(Msg::Deals, japanese)));
   } else {
     result_.failed.push_back(page.htmlFileName());
-    log_.PrintLine(failed + LogSafe(page.htmlFileName()));
+    log_.PrintLine(failed + LogSafe(page.htmlFileName()) + " (" + LogSafe(written.htmlWhy) + ")");
   }
   if (context_.options.textOutput) {
     log_.NewLines(1);
@@ -186,7 +186,8 @@ void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult
       log_.PrintLine("  " + LogSafe(page.textFileName()));
     } else {
       result_.failed.push_back(page.textFileName());
-      log_.PrintLine(failed + LogSafe(page.textFileName()));
+      log_.PrintLine(failed + LogSafe(page.textFileName()) + " (" + LogSafe(written.textWhy) +
+                     ")");
     }
   }
   if ((written.html || written.text) && !written.scoreTable) {

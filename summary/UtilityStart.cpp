@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "common/Config.h"
+#include "common/SafeFile.h"
 #include "common/TextUtil.h"
 #include "summary/PageOptions.h"
 #include "summary/SuitImages.h"
@@ -144,6 +145,7 @@ StartOutcome FormLoad(UtilityShell& shell) {
     ReportMissing(state, outputName, LogSafe(PathToUtf8(output)), inTheWay);
     return AbortRun(state);
   }
+  RemoveStaleTempFiles(output);  // left by a run that ended during a write
   const PageOptions options = PageOptionsFrom(settings, state.japanese);
   if (options.suitMode == SuitMode::Images && !WriteSuitImages(output)) {
     state.log.PrintLine(state.T(Msg::PageFailed) + "C.gif, D.gif, H.gif, S.gif");

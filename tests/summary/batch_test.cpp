@@ -208,7 +208,8 @@ TEST(Batch, PageThatCannotBeWrittenLeavesNothingAndIsReported) {
   const auto result = RunOver(broken, options, log);
   EXPECT_TRUE(result.pages.empty());
   EXPECT_EQ(result.failed.size(), 2u);
-  EXPECT_NE(log.all().find("Could not write: " + Year() + "_03_14.htm"), std::string::npos);
+  EXPECT_NE(log.all().find("Could not write: " + Year() + "_03_14.htm (No such file or directory)"),
+            std::string::npos);
   EXPECT_EQ(log.all().find("<=="), std::string::npos);
   EXPECT_EQ(log.all().find("The above files have been made"), std::string::npos);
   EXPECT_NE(log.all().find(" No file could be made in the folder"), std::string::npos);
