@@ -101,6 +101,41 @@ void BM_ReadWorkFilesOnly(benchmark::State& state) {
   state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// Games of one deal each (every file begins a page of its own), 2,500 to 10,000 of them: the
+// time per page must stay the same as their number grows (the output folder is listed once a
+// run, not once a page).
+void BM_OneDealGames(benchmark::State& state) {
+  const auto games = static_cast<int>(state.range(0));
+  const fs::path base = fs::current_path() / "bench_summary_one_deal";
+  const fs::path work = base / "Work";
+  const fs::path out = base / "GameRec";
+  fs::remove_all(base);
+  fs::create_directories(work);
+  std::mt19937 random(7);
+  std::vector<std::string> stems;
+  for (int i = 0; i < games; ++i) {
+    char stem[16];
+    std::snprintf(stem, sizeof stem, "%02d_%02d_%03d", 1 + i / 999 / 28, 1 + (i / 999) % 28,
+                  1 + i % 999);
+    WriteRecordFile(MakeDeal(random, 0), work, stem, CodePage::Western);
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(out);
+    fs::create_directories(out);
+    state.ResumeTiming();
+    NullLog log;
+    const BatchContext context{work, out, {}, CodePage::Western, "2009/03/14 21:05:09"};
+    BatchDriver driver(context, log);
+    const BatchResult result = driver.RunBatch();
+    if (static_cast<int>(result.pages.size()) != games) state.SkipWithError("a page was lost");
+  }
+  state.SetComplexityN(games);
+  state.counters["pages/s"] =
+      benchmark::Counter(games, benchmark::Counter::kIsIterationInvariantRate);
+  fs::remove_all(base);
+}
+
 void BM_RunBatchHtml(benchmark::State& state) { RunBatchOnce(state, false); }
 void BM_RunBatchHtmlAndText(benchmark::State& state) { RunBatchOnce(state, true); }
 
@@ -119,6 +154,11 @@ void BM_FitLongNames(benchmark::State& state) {
 
 BENCHMARK(BM_FitLongNames)->RangeMultiplier(8)->Range(1000, 512000)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadWorkFilesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneDealGames)
+    ->RangeMultiplier(2)
+    ->Range(2500, 10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_RunBatchHtml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunBatchHtmlAndText)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,8 @@
 #include "summary/BatchDriver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <set>
 #include <system_error>
 
 #include "common/TextUtil.h"
@@ -14,7 +14,7 @@ namespace scorlet::summary {
 
 namespace {
 
-constexpr int kMaxSuffix = 1000;
+constexpr std::size_t kMaxSuffixDigits = 15;
 
 int YearOfLastChange(const std::filesystem::path& file) {
   std::error_code error;
@@ -25,17 +25,6 @@ int YearOfLastChange(const std::filesystem::path& file) {
     time = std::chrono::system_clock::to_time_t(system);
   }
   return LocalTime(time).tm_year + 1900;
-}
-
-// Lower-case names of the files in the folder.
-std::set<std::string> FolderNames(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    names.insert(LowerText(PathToUtf8(it->path().filename())));
-  }
-  return names;
 }
 
 }  // namespace
@@ -51,18 +40,43 @@ std::string DisplayStem(std::string_view pageStem) {
   return display;
 }
 
-std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem) {
-  const std::set<std::string> names = FolderNames(folder);
-  const std::string stem = LowerText(pageStem);
-  int last = -1;
-  std::string candidate;
-  for (int k = 0; k <= kMaxSuffix; ++k) {
-    if (k > 0) candidate = std::to_string(k - 1) + "a";
-    if (names.contains(stem + candidate + ".htm") || names.contains(stem + candidate + ".txt")) {
-      last = k;
+PageNames::PageNames(const std::filesystem::path& folder) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    std::string name = LowerText(PathToUtf8(it->path().filename()));
+    if (!name.ends_with(".htm") && !name.ends_with(".txt")) continue;
+    name.resize(name.size() - 4);
+    Note(name, 0);
+    // stem + k + "a": every split of the trailing digits could be the stem's end and k's
+    // start; k is written without leading zeros.
+    if (!name.ends_with('a')) continue;
+    const std::size_t digitsEnd = name.size() - 1;
+    std::size_t first = digitsEnd;
+    while (first > 0 && name[first - 1] >= '0' && name[first - 1] <= '9') --first;
+    for (std::size_t start = first; start < digitsEnd; ++start) {
+      const std::string digits = name.substr(start, digitsEnd - start);
+      if (digits.size() > kMaxSuffixDigits || (digits.size() > 1 && digits[0] == '0')) continue;
+      Note(name.substr(0, start), std::stoll(digits) + 1);
     }
   }
-  return last < 0 ? "" : std::to_string(last) + "A";
+}
+
+void PageNames::Note(const std::string& stem, long long k) {
+  long long& next = next_[stem];
+  next = std::max(next, k + 1);
+}
+
+std::string PageNames::Take(std::string_view pageStem) {
+  const std::string stem = LowerText(pageStem);
+  const auto found = next_.find(stem);
+  const long long k = found == next_.end() ? 0 : found->second;
+  Note(stem, k);
+  return k == 0 ? "" : std::to_string(k - 1) + "A";
+}
+
+std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem) {
+  return PageNames(folder).Take(pageStem);
 }
 
 BatchDriver::BatchDriver(const BatchContext& context, LogSink& log)
@@ -92,6 +106,7 @@ BatchResult BatchDriver::RunFiles(const std::vector<std::string>& stems,
   const bool japanese = context_.options.japanese;
   result_ = {};
   page_.reset();
+  names_.reset();
   previousKey_.clear();
   newGame_ = false;
   previousRowCount_ = -1;
@@ -155,7 +170,8 @@ void BatchDriver::ProcessFile(const std::string& stem, const std::filesystem::pa
 void BatchDriver::OpenPage(const std::string& stem) {
   const std::filesystem::path workFile = context_.workFolder / Utf8Path(RecordFileName(stem));
   const std::string pageStem = PageStemOf(workFile, stem);
-  const std::string suffix = PageSuffix(context_.outputFolder, pageStem);
+  if (!names_) names_.emplace(context_.outputFolder);  // the folder is listed once a run
+  const std::string suffix = names_->Take(pageStem);
   page_.emplace(context_.options, pageStem + suffix, DisplayStem(pageStem), context_.timestamp);
   newGame_ = false;
   previousRowCount_ = -1;

@@ -127,6 +127,28 @@ TEST(Batch, SecondRunWritesSuffixedPagesAndKeepsTheFirst) {
   EXPECT_EQ(ReadAll(folders.out / first.pages.at(0)), before);
 }
 
+TEST(Batch, PageNamesGoOnPast999AAndNeverOverwriteAPage) {
+  const Folders folders = MakeFolders("many_names");
+  const std::string y = Year();
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_14.htm"), "old");
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_14998A.txt"), "old");
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_14999a.HTM"), "old");
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_1400A.htm"), "not a suffix of _03_14");
+  WriteGame(folders.work, PlayGame({.seed = 3, .maxDeals = 2}), 3, 14, 1);
+  WriteGame(folders.work, PlayGame({.seed = 4, .maxDeals = 2}), 3, 14, 3);
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  EXPECT_EQ(result.pages, (std::vector<std::string>{y + "_03_141000A.htm", y + "_03_141001A.htm"}));
+  EXPECT_EQ(ReadAll(folders.out / (y + "_03_14999a.HTM")), "old");
+
+  PageNames names(folders.out);
+  EXPECT_EQ(names.Take(y + "_03_14"), "1002A");
+  EXPECT_EQ(names.Take(y + "_03_14"), "1003A");  // each name once
+  EXPECT_EQ(names.Take(y + "_03_140"), "1A");  // "_03_1400A" is its "0A"
+  EXPECT_EQ(names.Take(y + "_03_15"), "");
+  EXPECT_EQ(names.Take(y + "_03_15"), "0A");
+}
+
 TEST(Batch, PagesSplitByDayAndByGameAndNoDealIsLost) {
   const Folders folders = MakeFolders("split");
   const auto game1 = PlayGame({.seed = 11});
