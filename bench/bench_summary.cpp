@@ -9,6 +9,7 @@
 
 #include "common/WorkFiles.h"
 #include "summary/BatchDriver.h"
+#include "summary/NameFit.h"
 
 namespace {
 
@@ -100,10 +101,64 @@ void BM_ReadWorkFilesOnly(benchmark::State& state) {
   state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// Games of one deal each (every file begins a page of its own), 2,500 to 10,000 of them: the
+// time per page must stay the same as their number grows (the output folder is listed once a
+// run, not once a page).
+void BM_OneDealGames(benchmark::State& state) {
+  const auto games = static_cast<int>(state.range(0));
+  const fs::path base = fs::current_path() / "bench_summary_one_deal";
+  const fs::path work = base / "Work";
+  const fs::path out = base / "GameRec";
+  fs::remove_all(base);
+  fs::create_directories(work);
+  std::mt19937 random(7);
+  std::vector<std::string> stems;
+  for (int i = 0; i < games; ++i) {
+    char stem[16];
+    std::snprintf(stem, sizeof stem, "%02d_%02d_%03d", 1 + i / 999 / 28, 1 + (i / 999) % 28,
+                  1 + i % 999);
+    WriteRecordFile(MakeDeal(random, 0), work, stem, CodePage::Western);
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(out);
+    fs::create_directories(out);
+    state.ResumeTiming();
+    NullLog log;
+    const BatchContext context{work, out, {}, CodePage::Western, "2009/03/14 21:05:09"};
+    BatchDriver driver(context, log);
+    const BatchResult result = driver.RunBatch();
+    if (static_cast<int>(result.pages.size()) != games) state.SkipWithError("a page was lost");
+  }
+  state.SetComplexityN(games);
+  state.counters["pages/s"] =
+      benchmark::Counter(games, benchmark::Counter::kIsIterationInvariantRate);
+  fs::remove_all(base);
+}
+
 void BM_RunBatchHtml(benchmark::State& state) { RunBatchOnce(state, false); }
 void BM_RunBatchHtmlAndText(benchmark::State& state) { RunBatchOnce(state, true); }
 
+// Fitting names of growing length into the page's cells: the time must grow in step with the
+// length (one pass over the name), not with its square.
+void BM_FitLongNames(benchmark::State& state) {
+  const std::string name(static_cast<std::size_t>(state.range(0)), 'm');
+  const std::array<std::string, 4> names{name, "east", name, "west"};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FitName(name, kNorthSouthNameWidth));
+    benchmark::DoNotOptimize(AdjNames(names, 0, kScoreHeaderWidth / 2));
+    benchmark::DoNotOptimize(ShortenNames(names));
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK(BM_FitLongNames)->RangeMultiplier(8)->Range(1000, 512000)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadWorkFilesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneDealGames)
+    ->RangeMultiplier(2)
+    ->Range(2500, 10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_RunBatchHtml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunBatchHtmlAndText)->Unit(benchmark::kMillisecond);
 

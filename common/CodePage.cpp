@@ -96,8 +96,16 @@ std::vector<std::string> DecodeTextLines(std::string_view bytes, CodePage codePa
     if (end == std::string_view::npos) end = bytes.size();
     std::string_view line = bytes.substr(start, end - start);
     lines.push_back(utf8 ? SanitizeUtf8(line) : FromAnsi(line, codePage));
+    // CR LF is one line end, and so is CR CR LF: what a text copied through two line-end
+    // conversions carries.
     start = end + 1;
-    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++start;
+    if (end < bytes.size() && bytes[end] == '\r') {
+      if (bytes.substr(end + 1, 2) == "\r\n") {
+        start += 2;
+      } else if (bytes.substr(end + 1, 1) == "\n") {
+        ++start;
+      }
+    }
   }
   return lines;
 }

@@ -46,7 +46,7 @@ struct TextFile {
   std::vector<std::string> lines;  // UTF-8, without line ends
 };
 
-// Splits file bytes into lines (CR LF, LF or CR end a line; a last line without an end is a
+// Splits file bytes into lines (CR LF, CR CR LF, LF or CR end a line; a last line without an end is a
 // line) and decodes each from the code page. A file starting with a UTF-8 byte-order mark is
 // taken as UTF-8, whatever the code page.
 std::vector<std::string> DecodeTextLines(std::string_view bytes, CodePage codePage);

@@ -71,6 +71,17 @@ void ReadFields(std::array<std::string, 4>& fields, std::string_view line) {
   for (std::size_t i = 0; i < fields.size() && i < tokens.size(); ++i) fields[i] = tokens[i];
 }
 
+// The first MaxPlayerNameChars characters of the name (whole UTF-8 sequences).
+void CutName(std::string& name) {
+  std::size_t pos = 0;
+  for (std::size_t c = 0; c < MaxPlayerNameChars && pos < name.size(); ++c) {
+    std::size_t length = 1;
+    DecodeUtf8(name, pos, length);
+    pos += length;
+  }
+  name.resize(pos);
+}
+
 void ReadPlayLine(HandRecord& record, std::size_t seat, std::string_view line) {
   const std::vector<std::string> cells = ReadTokens(line, TrickCount);
   for (std::size_t t = 0; t < TrickCount && t < cells.size(); ++t) {
@@ -127,7 +138,10 @@ std::vector<std::string> RecordFileLines(const HandRecord& record) {
 }
 
 void ParseRecordLines(HandRecord& record, const std::vector<std::string>& lines) {
-  if (lines.size() > NameLine) ReadFields(record.PlayerNames, lines[NameLine]);
+  if (lines.size() > NameLine) {
+    ReadFields(record.PlayerNames, lines[NameLine]);
+    for (std::string& name : record.PlayerNames) CutName(name);
+  }
   if (lines.size() > BidLine) ReadFields(record.Bids, lines[BidLine]);
   if (lines.size() <= FirstPlayLine) return;
   for (std::size_t seat = 0; seat < 4; ++seat) {
@@ -148,10 +162,28 @@ RecordFileStatus WriteRecordFile(const HandRecord& record, const std::filesystem
 RecordFileStatus ReadRecordFile(HandRecord& record, const std::filesystem::path& folder,
                                 std::string_view stem, CodePage codePage) {
   if (!IsBareStem(stem)) return RecordFileStatus::Missing;
-  const TextFile file = ReadTextFile(RecordPath(folder, stem), codePage);
-  if (file.status != ReadStatus::Ok) return RecordFileStatus::Missing;
-  ParseRecordLines(record, file.lines);
+  return ReadRecordPath(record, RecordPath(folder, stem), codePage);
+}
+
+RecordFileStatus ReadRecordPath(HandRecord& record, const std::filesystem::path& file,
+                                CodePage codePage, std::vector<std::string>* lines) {
+  TextFile text = ReadTextFile(file, codePage);
+  if (text.status != ReadStatus::Ok) return RecordFileStatus::Missing;
+  ParseRecordLines(record, text.lines);
+  if (lines) *lines = std::move(text.lines);
   return RecordFileStatus::Done;
+}
+
+bool HasRecordShape(const std::vector<std::string>& lines) {
+  if (lines.size() < FirstRowLine) return false;
+  for (std::size_t i = 0; i < FirstRowLine; ++i) {
+    if (Trim(lines[i]).empty()) return false;
+  }
+  const std::string count = Trim(lines[CountLine]);
+  if (count.find_first_not_of("0123456789") != std::string::npos || count.size() > 3) {
+    return false;
+  }
+  return static_cast<std::size_t>(LeadingInt(count)) <= lines.size() - FirstRowLine;
 }
 
 void DeriveRecord(HandRecord& record, int cardOrder) {

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "common/CodePage.h"
@@ -28,6 +29,9 @@ inline constexpr int MaxScoreRows = 100;
 inline constexpr std::string_view RecordExtension = ".spd";
 inline constexpr std::string_view WorkFolderName = "Work";
 inline constexpr std::size_t MaxListedStems = 10001;
+// Longest player name kept on reading, in characters: far beyond any name the game shows,
+// so a damaged or hostile file cannot make every later step handle megabytes of name.
+inline constexpr std::size_t MaxPlayerNameChars = 64;
 
 // First partnership's score and bags, second partnership's score and bags.
 using ScoreRow = std::array<std::int32_t, 4>;
@@ -116,11 +120,28 @@ std::string NextRecordStem(StemCounter& state, const std::vector<std::string>& f
 
 struct WorkFolderScan {
   std::vector<std::string> recordStems;  // sorted ascending (oldest first)
+  // The record files as the walk found them, one for each stem: a name may differ from
+  // stem + ".spd" in the case of its extension or in bytes that are not UTF-8.
+  std::vector<std::filesystem::path> recordFiles;
   std::vector<std::string> backupStems;  // stems of "BAK" + stem + ".spd", folder order
+  bool listed = true;        // false when the folder could not be listed (see error)
+  std::error_code error;     // why the folder could not be listed
+  std::size_t leftOut = 0;   // stems dropped by a limited scan (the oldest records)
 };
-// Lists the record and backup stems of the folder and deletes stale double backups
-// ("BAKBAK..." .spd files). At most MaxListedStems per list.
+// Lists the record and backup stems of the folder (every one of them) and deletes stale
+// double backups ("BAKBAK..." .spd files).
 WorkFolderScan ScanWorkFolder(const std::filesystem::path& folder);
+// The same, keeping at most limit stems per list: the newest records and the first backups
+// found; leftOut says how many were dropped.
+WorkFolderScan ScanWorkFolder(const std::filesystem::path& folder, std::size_t limit);
+
+// Reads a record file found by the folder scan (see ParseRecordLines). lines, when given,
+// receives the file's lines.
+RecordFileStatus ReadRecordPath(HandRecord& record, const std::filesystem::path& file,
+                                CodePage codePage, std::vector<std::string>* lines = nullptr);
+// True when the lines have the shape of a record file: a name line, a bid line, four play
+// lines, the row count and at least as many score rows, none of the first seven empty.
+bool HasRecordShape(const std::vector<std::string>& lines);
 
 // appFolder / "Work".
 std::filesystem::path WorkFolderOf(const std::filesystem::path& appFolder);

@@ -38,10 +38,6 @@ bool IsBackupName(std::string_view name) {
   return name.size() == BackupMark.size() + RecordNameLength && IsDigit(name[BackupMark.size()]);
 }
 
-void AddLimited(std::vector<std::string>& list, std::string_view stem) {
-  if (list.size() < MaxListedStems) list.emplace_back(stem);
-}
-
 }  // namespace
 
 CalendarDay Today() {
@@ -94,24 +90,49 @@ std::string NextRecordStem(StemCounter& state, const std::vector<std::string>& f
 
 WorkFolderScan ScanWorkFolder(const std::filesystem::path& folder) {
   WorkFolderScan scan;
+  std::vector<std::pair<std::string, std::filesystem::path>> records;
   std::vector<std::filesystem::path> stale;
   std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    if (!it->is_regular_file(error)) continue;
+  std::filesystem::directory_iterator it(folder, error);
+  for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;
     const std::string name = PathToUtf8(it->path().filename());
     if (!EndsWithNoCase(name, RecordExtension)) continue;
     const std::string upper = UpperText(name.substr(0, 2 * BackupMark.size()));
     if (upper.starts_with("BAKBAK")) {
       stale.push_back(it->path());  // removed after the walk, not under the iterator
     } else if (!upper.starts_with(BackupMark)) {
-      if (IsRecordName(name)) AddLimited(scan.recordStems, name.substr(0, StemLength));
+      if (IsRecordName(name)) records.emplace_back(name.substr(0, StemLength), it->path());
     } else if (IsBackupName(name)) {
-      AddLimited(scan.backupStems, name.substr(BackupMark.size(), StemLength));
+      scan.backupStems.push_back(name.substr(BackupMark.size(), StemLength));
     }
   }
+  if (error) {
+    scan.listed = false;
+    scan.error = error;
+  }
   for (const auto& path : stale) std::filesystem::remove(path, error);
-  std::sort(scan.recordStems.begin(), scan.recordStems.end());
+  std::sort(records.begin(), records.end());
+  for (auto& [stem, path] : records) {
+    scan.recordStems.push_back(std::move(stem));
+    scan.recordFiles.push_back(std::move(path));
+  }
+  return scan;
+}
+
+WorkFolderScan ScanWorkFolder(const std::filesystem::path& folder, std::size_t limit) {
+  WorkFolderScan scan = ScanWorkFolder(folder);
+  if (scan.recordStems.size() > limit) {
+    const auto drop = static_cast<std::ptrdiff_t>(scan.recordStems.size() - limit);
+    scan.recordStems.erase(scan.recordStems.begin(), scan.recordStems.begin() + drop);
+    scan.recordFiles.erase(scan.recordFiles.begin(), scan.recordFiles.begin() + drop);
+    scan.leftOut += static_cast<std::size_t>(drop);
+  }
+  if (scan.backupStems.size() > limit) {
+    scan.leftOut += scan.backupStems.size() - limit;
+    scan.backupStems.resize(limit);
+  }
   return scan;
 }
 

@@ -1,8 +1,8 @@
 #include "summary/BatchDriver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <set>
 #include <system_error>
 
 #include "common/TextUtil.h"
@@ -14,7 +14,7 @@ namespace scorlet::summary {
 
 namespace {
 
-constexpr int kMaxSuffix = 1000;
+constexpr std::size_t kMaxSuffixDigits = 15;
 
 int YearOfLastChange(const std::filesystem::path& file) {
   std::error_code error;
@@ -25,17 +25,6 @@ int YearOfLastChange(const std::filesystem::path& file) {
     time = std::chrono::system_clock::to_time_t(system);
   }
   return LocalTime(time).tm_year + 1900;
-}
-
-// Lower-case names of the files in the folder.
-std::set<std::string> FolderNames(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    names.insert(LowerText(PathToUtf8(it->path().filename())));
-  }
-  return names;
 }
 
 }  // namespace
@@ -51,18 +40,43 @@ std::string DisplayStem(std::string_view pageStem) {
   return display;
 }
 
-std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem) {
-  const std::set<std::string> names = FolderNames(folder);
-  const std::string stem = LowerText(pageStem);
-  int last = -1;
-  std::string candidate;
-  for (int k = 0; k <= kMaxSuffix; ++k) {
-    if (k > 0) candidate = std::to_string(k - 1) + "a";
-    if (names.contains(stem + candidate + ".htm") || names.contains(stem + candidate + ".txt")) {
-      last = k;
+PageNames::PageNames(const std::filesystem::path& folder) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    std::string name = LowerText(PathToUtf8(it->path().filename()));
+    if (!name.ends_with(".htm") && !name.ends_with(".txt")) continue;
+    name.resize(name.size() - 4);
+    Note(name, 0);
+    // stem + k + "a": every split of the trailing digits could be the stem's end and k's
+    // start; k is written without leading zeros.
+    if (!name.ends_with('a')) continue;
+    const std::size_t digitsEnd = name.size() - 1;
+    std::size_t first = digitsEnd;
+    while (first > 0 && name[first - 1] >= '0' && name[first - 1] <= '9') --first;
+    for (std::size_t start = first; start < digitsEnd; ++start) {
+      const std::string digits = name.substr(start, digitsEnd - start);
+      if (digits.size() > kMaxSuffixDigits || (digits.size() > 1 && digits[0] == '0')) continue;
+      Note(name.substr(0, start), std::stoll(digits) + 1);
     }
   }
-  return last < 0 ? "" : std::to_string(last) + "A";
+}
+
+void PageNames::Note(const std::string& stem, long long k) {
+  long long& next = next_[stem];
+  next = std::max(next, k + 1);
+}
+
+std::string PageNames::Take(std::string_view pageStem) {
+  const std::string stem = LowerText(pageStem);
+  const auto found = next_.find(stem);
+  const long long k = found == next_.end() ? 0 : found->second;
+  Note(stem, k);
+  return k == 0 ? "" : std::to_string(k - 1) + "A";
+}
+
+std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem) {
+  return PageNames(folder).Take(pageStem);
 }
 
 BatchDriver::BatchDriver(const BatchContext& context, LogSink& log)
@@ -70,13 +84,29 @@ BatchDriver::BatchDriver(const BatchContext& context, LogSink& log)
 
 BatchResult BatchDriver::RunBatch(bool forceEmpty) {
   if (forceEmpty) return RunStems({});
-  return RunStems(ScanWorkFolder(context_.workFolder).recordStems);
+  const WorkFolderScan scan = ScanWorkFolder(context_.workFolder);
+  if (!scan.listed) {
+    result_ = {};
+    result_.workListed = false;
+    log_.PrintLine(std::string(Text(Msg::WorkUnreadable, context_.options.japanese)) +
+                   LogSafe(scan.error.message()));
+    log_.NewLines(1);
+    log_.PrintLine(Text(Msg::ClickEndTerminate, context_.options.japanese));
+    return result_;
+  }
+  return RunFiles(scan.recordStems, scan.recordFiles);
 }
 
 BatchResult BatchDriver::RunStems(const std::vector<std::string>& stems) {
+  return RunFiles(stems, {});
+}
+
+BatchResult BatchDriver::RunFiles(const std::vector<std::string>& stems,
+                                  const std::vector<std::filesystem::path>& files) {
   const bool japanese = context_.options.japanese;
   result_ = {};
   page_.reset();
+  names_.reset();
   previousKey_.clear();
   newGame_ = false;
   previousRowCount_ = -1;
@@ -89,27 +119,36 @@ BatchResult BatchDriver::RunStems(const std::vector<std::string>& stems) {
     log_.PrintLine(Text(Msg::ClickEndTerminate, japanese));
     return result_;
   }
-  for (const std::string& stem : stems) ProcessFile(stem);
+  for (std::size_t i = 0; i < stems.size(); ++i) {
+    ProcessFile(stems[i], i < files.size() ? files[i] : std::filesystem::path());
+  }
   ClosePage();
   log_.NewLines(2);
-  log_.PrintLine(Text(Msg::FilesMade, japanese));
+  log_.PrintLine(Text(result_.pages.empty() ? Msg::NothingMade : Msg::FilesMade, japanese));
   log_.NewLines(2);
   std::error_code error;
   const auto full = std::filesystem::absolute(context_.outputFolder, error);
-  log_.PrintPath(PathToUtf8(error ? context_.outputFolder : full));
+  log_.PrintPath(LogSafe(PathToUtf8(error ? context_.outputFolder : full)));
   log_.NewLines(2);
   log_.PrintLine(Text(Msg::ClickEndFinish, japanese));
   return result_;
 }
 
-void BatchDriver::ProcessFile(const std::string& stem) {
+void BatchDriver::ProcessFile(const std::string& stem, const std::filesystem::path& file) {
   HandRecord record{};
-  if (ReadRecordFile(record, context_.workFolder, stem, context_.codePage) !=
-      RecordFileStatus::Done) {
-    result_.unreadable.push_back(RecordFileName(stem));
-    log_.PrintLine(std::string(Text(Msg::CannotRead, context_.options.japanese)) +
-                   RecordFileName(stem));
+  std::vector<std::string> lines;
+  const std::filesystem::path path =
+      file.empty() ? context_.workFolder / Utf8Path(RecordFileName(stem)) : file;
+  const std::string name = LogSafe(file.empty() ? RecordFileName(stem) : PathToUtf8(file.filename()));
+  const bool bare = !file.empty() || (!stem.empty() && stem.find_first_of("/\\:") == std::string::npos);
+  if (!bare || ReadRecordPath(record, path, context_.codePage, &lines) != RecordFileStatus::Done) {
+    result_.unreadable.push_back(name);
+    log_.PrintLine(std::string(Text(Msg::CannotRead, context_.options.japanese)) + name);
     return;
+  }
+  if (!HasRecordShape(lines)) {
+    result_.damaged.push_back(name);
+    log_.PrintLine(std::string(Text(Msg::OddShape, context_.options.japanese)) + name);
   }
   DeriveRecord(record, context_.options.cardOrder);
   const std::string key = stem.substr(0, 5);
@@ -131,7 +170,8 @@ void BatchDriver::ProcessFile(const std::string& stem) {
 void BatchDriver::OpenPage(const std::string& stem) {
   const std::filesystem::path workFile = context_.workFolder / Utf8Path(RecordFileName(stem));
   const std::string pageStem = PageStemOf(workFile, stem);
-  const std::string suffix = PageSuffix(context_.outputFolder, pageStem);
+  if (!names_) names_.emplace(context_.outputFolder);  // the folder is listed once a run
+  const std::string suffix = names_->Take(pageStem);
   page_.emplace(context_.options, pageStem + suffix, DisplayStem(pageStem), context_.timestamp);
   newGame_ = false;
   previousRowCount_ = -1;
@@ -150,23 +190,24 @@ void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult
   log_.NewLines(1);
   if (written.html) {
     result_.pages.push_back(page.htmlFileName());
-    log_.PrintLine("  " + page.htmlFileName() + "  <==  " + std::to_string(page.deals()) +
+    log_.PrintLine("  " + LogSafe(page.htmlFileName()) + "  <==  " + std::to_string(page.deals()) +
                    std::string(Text(Msg::Deals, japanese)));
   } else {
     result_.failed.push_back(page.htmlFileName());
-    log_.PrintLine(failed + page.htmlFileName());
+    log_.PrintLine(failed + LogSafe(page.htmlFileName()) + " (" + LogSafe(written.htmlWhy) + ")");
   }
   if (context_.options.textOutput) {
     log_.NewLines(1);
     if (written.text) {
-      log_.PrintLine("  " + page.textFileName());
+      log_.PrintLine("  " + LogSafe(page.textFileName()));
     } else {
       result_.failed.push_back(page.textFileName());
-      log_.PrintLine(failed + page.textFileName());
+      log_.PrintLine(failed + LogSafe(page.textFileName()) + " (" + LogSafe(written.textWhy) +
+                     ")");
     }
   }
   if ((written.html || written.text) && !written.scoreTable) {
-    log_.PrintLine(failed + page.htmlFileName() + " (" +
+    log_.PrintLine(failed + LogSafe(page.htmlFileName()) + " (" +
                    std::string(Text(Msg::ScoreCaption, japanese)) + ")");
   }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,14 +30,29 @@ struct BatchResult {
   std::vector<std::string> unreadable;  // work file names
   std::vector<std::string> pages;       // HTML file names written
   std::vector<std::string> failed;      // file names that could not be written
+  std::vector<std::string> damaged;     // work file names read in part (not record-shaped)
+  bool workListed = true;               // false when the Work folder could not be listed
 };
 
 // "YYYY_MM_DD" of a work file: the year of its last change and its month and day.
 std::string PageStemOf(const std::filesystem::path& workFile, std::string_view stem);
 // "YYYY/MM/DD".
 std::string DisplayStem(std::string_view pageStem);
-// "" when neither page of the stem exists yet in the folder, else the decimal text of the
-// last k (0 to 1000) for which stem + k + "A" exists, one more, then "A": "", "0A", "1A", ...
+// The page names of one run: the folder is listed once; for each page stem the suffix is ""
+// when neither page of the stem exists yet, else the decimal text of the last k for which
+// stem + k + "A" exists (or -1 for the bare stem), one more, then "A": "", "0A", "1A", ...,
+// "999A", "1000A", ... A suffix handed out counts as existing, so no name is given twice
+// and no existing page is overwritten.
+class PageNames {
+ public:
+  explicit PageNames(const std::filesystem::path& folder);
+  std::string Take(std::string_view pageStem);
+
+ private:
+  void Note(const std::string& stem, long long next);
+  std::map<std::string, long long> next_;  // lower-case stem: the number of the next name
+};
+// PageNames(folder).Take(pageStem).
 std::string PageSuffix(const std::filesystem::path& folder, std::string_view pageStem);
 
 class BatchDriver {
@@ -48,7 +64,10 @@ class BatchDriver {
   BatchResult RunStems(const std::vector<std::string>& stems);
 
  private:
-  void ProcessFile(const std::string& stem);
+  BatchResult RunFiles(const std::vector<std::string>& stems,
+                       const std::vector<std::filesystem::path>& files);
+  // file is the work file as the folder scan found it (empty: folder / stem + ".spd").
+  void ProcessFile(const std::string& stem, const std::filesystem::path& file);
   void OpenPage(const std::string& stem);
   void ClosePage();
   void WriteClosingLog(const SummaryPage& page, const PageWriteResult& written);
@@ -57,6 +76,7 @@ class BatchDriver {
   LogSink& log_;
   BatchResult result_;
   std::optional<SummaryPage> page_;
+  std::optional<PageNames> names_;
   std::string previousKey_;
   bool newGame_ = false;
   int previousRowCount_ = -1;

@@ -4,6 +4,7 @@
 //
 // The program folder (holding Work/ and the initialisation file) is DIR, or else the
 // folder of the executable.
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -42,6 +43,11 @@ class ConsoleShell final : public UtilityShell {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+  // A log piped into a reader that stops early ("| head") must not end the run: writes to
+  // the closed pipe then simply fail and the pages are still written.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   std::filesystem::path folder = scorlet::ExecutableFolder(argc > 0 ? argv[0] : "scorletsut");
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -57,5 +63,6 @@ int main(int argc, char** argv) {
   ConsoleShell shell(error ? folder : absolute);
   const auto outcome = scorlet::summary::FormLoad(shell);
   if (outcome.result == scorlet::summary::StartResult::Aborted) return 1;
-  return outcome.batch.failed.empty() && outcome.batch.unreadable.empty() ? 0 : 3;
+  const auto& batch = outcome.batch;
+  return batch.workListed && batch.failed.empty() && batch.unreadable.empty() ? 0 : 3;
 }

@@ -1,5 +1,8 @@
 #include "summary/NameFit.h"
 
+#include <cstdint>
+#include <vector>
+
 #include "common/TextUtil.h"
 #include "summary/HtmlText.h"
 
@@ -42,35 +45,95 @@ std::string DropLastChar(std::string_view text) {
   return std::string(text.substr(0, text.size() - LastCharLength(text)));
 }
 
+namespace {
+
+// Pixels of a width in thousandths of the em, computed exactly as TextWidth does.
+double Pixels(long thousandths) { return thousandths * kEmPixels / 1000.0; }
+
+// The widths of a text's characters in thousandths of the em, and where each ends.
+struct CharWidths {
+  std::vector<std::uint16_t> widths;
+  std::vector<std::size_t> ends;  // byte offset after each character
+};
+
+CharWidths MeasureChars(std::string_view text) {
+  CharWidths measured;
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t length = 1;
+    measured.widths.push_back(static_cast<std::uint16_t>(CharWidth(DecodeUtf8(text, pos, length))));
+    pos += length;
+    measured.ends.push_back(pos);
+  }
+  return measured;
+}
+
+// The first count characters of the text.
+std::string FirstChars(std::string_view text, const CharWidths& measured, std::size_t count) {
+  return std::string(text.substr(0, count == 0 ? 0 : measured.ends[count - 1]));
+}
+
+}  // namespace
+
 std::string FitName(std::string_view name, double width) {
-  std::string fitted(name);
-  while (!fitted.empty() && TextWidth(fitted) >= width) fitted = DropLastChar(fitted);
-  return fitted;
+  // The widths only grow with every character, so the longest prefix narrower than width is
+  // the answer: one pass, stopping at the first character that does not fit.
+  long total = 0;
+  std::size_t end = 0;
+  for (std::size_t pos = 0; pos < name.size();) {
+    std::size_t length = 1;
+    const long next = total + CharWidth(DecodeUtf8(name, pos, length));
+    if (Pixels(next) >= width) break;
+    total = next;
+    pos += length;
+    end = pos;
+  }
+  return std::string(name.substr(0, end));
 }
 
 std::array<std::string, 2> AdjNames(const std::array<std::string, 4>& names, int j,
                                     double width) {
-  std::array<std::string, 2> pair{names[j & 3], names[(j + 2) & 3]};
-  while (!(pair[0].empty() && pair[1].empty()) &&
-         TextWidth(pair[0]) + TextWidth(pair[1]) >= width) {
-    const int longer = TextWidth(pair[0]) > TextWidth(pair[1]) ? 0 : 1;
-    pair[longer] = DropLastChar(pair[longer]);
+  const std::array<std::string_view, 2> pair{names[j & 3], names[(j + 2) & 3]};
+  const std::array<CharWidths, 2> measured{MeasureChars(pair[0]), MeasureChars(pair[1])};
+  std::array<std::size_t, 2> kept{measured[0].widths.size(), measured[1].widths.size()};
+  std::array<long, 2> total{};
+  for (int i = 0; i < 2; ++i) {
+    for (std::uint16_t w : measured[i].widths) total[i] += w;
   }
-  return pair;
+  // Drops the last character of the wider one (the second on a tie) while the two together
+  // are as wide as width or wider, keeping running totals instead of measuring again.
+  while (!(kept[0] == 0 && kept[1] == 0) && Pixels(total[0]) + Pixels(total[1]) >= width) {
+    const int longer = Pixels(total[0]) > Pixels(total[1]) ? 0 : 1;
+    if (kept[longer] == 0) break;  // cannot happen: an empty name is never the wider
+    --kept[longer];
+    total[longer] -= measured[longer].widths[kept[longer]];
+  }
+  return {FirstChars(pair[0], measured[0], kept[0]), FirstChars(pair[1], measured[1], kept[1])};
 }
 
 std::array<std::string, 4> ShortenNames(std::array<std::string, 4> names) {
-  auto total = [&names] {
-    std::size_t sum = 0;
-    for (const std::string& name : names) sum += CharCount(name);
-    return sum;
-  };
-  while (total() >= 33) {
-    int longest = 0;
-    for (int seat = 1; seat < 4; ++seat) {
-      if (CharCount(names[seat]) > CharCount(names[longest])) longest = seat;
+  std::array<std::size_t, 4> counts{};
+  std::size_t total = 0;
+  for (std::size_t seat = 0; seat < 4; ++seat) {
+    counts[seat] = CharCount(names[seat]);
+    total += counts[seat];
+  }
+  while (total >= 33) {
+    std::size_t longest = 0;
+    for (std::size_t seat = 1; seat < 4; ++seat) {
+      if (counts[seat] > counts[longest]) longest = seat;
     }
-    names[longest] = DropLastChar(names[longest]);
+    --counts[longest];
+    --total;
+  }
+  for (std::size_t seat = 0; seat < 4; ++seat) {
+    std::string_view name = names[seat];
+    std::size_t pos = 0;
+    for (std::size_t c = 0; c < counts[seat] && pos < name.size(); ++c) {
+      std::size_t length = 1;
+      DecodeUtf8(name, pos, length);
+      pos += length;
+    }
+    names[seat].resize(pos);
   }
   return names;
 }

@@ -35,16 +35,6 @@ std::string TextRow(const std::optional<ScoreRow>& row, std::size_t k) {
   return line;
 }
 
-std::size_t LineEndAfter(std::string_view bytes, int lines) {
-  std::size_t pos = 0;
-  for (int i = 0; i < lines; ++i) {
-    const std::size_t end = bytes.find('\n', pos);
-    if (end == std::string_view::npos) return bytes.size();
-    pos = end + 1;
-  }
-  return pos;
-}
-
 }  // namespace
 
 void AddDealScore(PageScores& scores, const HandRecord& record) {
@@ -97,30 +87,6 @@ void WriteTextScoreTable(PageText& page, const PageScores& scores, const std::st
   if (scores.before) page.Line(TextRow(scores.before, 0));
   for (std::size_t k = 1; k <= scores.deals.size(); ++k) page.Line(TextRow(scores.deals[k - 1], k));
   page.Line();
-}
-
-bool WriteScoreSummary(const std::filesystem::path& page, std::string_view backupName,
-                       int headLines, std::string_view tableBytes) {
-  const std::filesystem::path backup = page.parent_path() / Utf8Path(backupName);
-  std::error_code error;
-  std::filesystem::remove(backup, error);
-  std::filesystem::rename(page, backup, error);
-  if (error) return false;
-  std::string bytes;
-  if (ReadFileBytes(backup, bytes) != ReadStatus::Ok) {
-    std::filesystem::rename(backup, page, error);
-    return false;
-  }
-  const std::size_t split = LineEndAfter(bytes, headLines);
-  std::string composed = bytes.substr(0, split);
-  composed += tableBytes;
-  composed += std::string_view(bytes).substr(split);
-  if (!ReplaceFileSafely(page, composed)) {
-    std::filesystem::rename(backup, page, error);
-    return false;
-  }
-  std::filesystem::remove(backup, error);
-  return true;
 }
 
 }  // namespace scorlet::summary

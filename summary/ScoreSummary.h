@@ -29,11 +29,4 @@ void WriteHtmlScoreTable(PageText& page, const PageScores& scores, const std::st
 void WriteTextScoreTable(PageText& page, const PageScores& scores, const std::string& displayStem,
                          const PageOptions& options);
 
-// Puts the table's bytes after the first headLines lines of the page file: the page is
-// renamed to backupName in its folder (an old file of that name is deleted first), written
-// anew from it with the table inserted, and the backup is deleted. On failure the page is
-// left as it was and false is returned.
-bool WriteScoreSummary(const std::filesystem::path& page, std::string_view backupName,
-                       int headLines, std::string_view tableBytes);
-
 }  // namespace scorlet::summary

@@ -17,6 +17,8 @@ struct PageWriteResult {
   bool html = false;        // the HTML page is complete on disk
   bool text = false;        // the text page is complete on disk (when asked for)
   bool scoreTable = true;   // the score tables went in (when asked for)
+  std::string htmlWhy;      // why the HTML page could not be written
+  std::string textWhy;      // why the text page could not be written
 };
 
 class SummaryPage {
@@ -31,7 +33,8 @@ class SummaryPage {
   std::string htmlFileName() const { return name_ + ".htm"; }
   std::string textFileName() const { return name_ + ".txt"; }
 
-  // Ends both pages and writes them into the folder, then puts the score tables in.
+  // Ends both pages, score tables included, and writes each into the folder in one piece:
+  // a page that appears under its name is always whole.
   PageWriteResult Close(const std::filesystem::path& folder);
 
  private:

@@ -50,6 +50,13 @@ constexpr std::array<TextPair, static_cast<std::size_t>(Msg::Count)> kTexts{{
     {Msg::BiddingComment, "<!-- Bidding -->", "<!-- ビッド -->"},
     {Msg::HandComment, "<!-- Hand -->", "<!-- ハンド -->"},
     {Msg::PlayComment, "<!-- Play -->", "<!-- プレイ経過 -->"},
+    {Msg::WorkUnreadable, " The \"Work\" folder cannot be read: ",
+     " Work フォルダを読めません: "},
+    {Msg::OddShape, "  Work file damaged, shown as far as it can be read: ",
+     "  壊れた作業ファイルを読める所まで表示しました: "},
+    {Msg::NothingMade, " No file could be made in the folder",
+     " 下記のフォルダにファイルを作成できませんでした。"},
+    {Msg::NotAFolder, " is not a folder.", " はフォルダではありません。"},
 }};
 
 constexpr bool InIdOrder() {

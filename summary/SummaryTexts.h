@@ -47,6 +47,10 @@ enum class Msg {
   BiddingComment,
   HandComment,
   PlayComment,
+  WorkUnreadable,
+  OddShape,
+  NothingMade,
+  NotAFolder,
   Count
 };
 

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "common/Config.h"
+#include "common/SafeFile.h"
 #include "common/TextUtil.h"
 #include "summary/PageOptions.h"
 #include "summary/SuitImages.h"
@@ -53,7 +54,10 @@ void ReportArchive(StartState& state) {
                       state.T(Msg::UnzipLine2After));
 }
 
-void ReportMissing(StartState& state, const std::string& name, const std::string& path) {
+// The output folder could not be made: nothing of that name, or something that is not a
+// folder is in the way.
+void ReportMissing(StartState& state, const std::string& name, const std::string& path,
+                   bool notAFolder) {
   state.log.NewLines(1);
   state.log.PrintLine("  " + name);
   state.log.NewLines(1);
@@ -61,7 +65,7 @@ void ReportMissing(StartState& state, const std::string& name, const std::string
   state.log.NewLines(1);
   state.log.PrintLine("   " + path);
   state.log.NewLines(1);
-  state.log.PrintLine(state.T(Msg::FileAbsent));
+  state.log.PrintLine(state.T(notAFolder ? Msg::NotAFolder : Msg::FileAbsent));
   state.log.NewLines(1);
 }
 
@@ -97,7 +101,7 @@ bool PassesChecks(StartState& state, const ConfigResult& config,
     ReportSecondInstance(state);
     return false;
   }
-  if (IsArchiveOrTempFolder(state.appPath)) {
+  if (IsArchiveOrTempFolder(PathToUtf8(state.shell.appFolder()))) {
     ReportArchive(state);
     return false;
   }
@@ -108,7 +112,7 @@ bool PassesChecks(StartState& state, const ConfigResult& config,
     return false;
   }
   if (config.illegal) {
-    state.log.PrintLine("  " + config.key + "=" + config.value + "   " +
+    state.log.PrintLine("  " + LogSafe(config.key) + "=" + LogSafe(config.value) + "   " +
                         state.T(Msg::IllegalKeyword));
     state.log.NewLines(1);
     return false;
@@ -120,7 +124,7 @@ bool PassesChecks(StartState& state, const ConfigResult& config,
 
 StartOutcome FormLoad(UtilityShell& shell) {
   const std::filesystem::path app = shell.appFolder();
-  StartState state{shell, shell.log(), PathToUtf8(app)};
+  StartState state{shell, shell.log(), LogSafe(PathToUtf8(app))};
   const CodePage codePage = CodePageOf(shell.ansiCodePage());
   const bool japaneseSystem = codePage == CodePage::Japanese;
 
@@ -137,9 +141,11 @@ StartOutcome FormLoad(UtilityShell& shell) {
   std::error_code error;
   std::filesystem::create_directories(output, error);
   if (!std::filesystem::is_directory(output, error)) {
-    ReportMissing(state, outputName, PathToUtf8(output));
+    const bool inTheWay = std::filesystem::exists(std::filesystem::symlink_status(output, error));
+    ReportMissing(state, outputName, LogSafe(PathToUtf8(output)), inTheWay);
     return AbortRun(state);
   }
+  RemoveStaleTempFiles(output);  // left by a run that ended during a write
   const PageOptions options = PageOptionsFrom(settings, state.japanese);
   if (options.suitMode == SuitMode::Images && !WriteSuitImages(output)) {
     state.log.PrintLine(state.T(Msg::PageFailed) + "C.gif, D.gif, H.gif, S.gif");

@@ -40,6 +40,9 @@ TEST(CodePage, LinesEndWithCrLfOrLfAndTheLastNeedsNoEnd) {
   EXPECT_EQ(DecodeTextLines("a\r\nb\nc", CodePage::Western), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(DecodeTextLines("a\r\n\r\nb\r\n", CodePage::Western), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_EQ(DecodeTextLines("a\rb", CodePage::Western), (std::vector<std::string>{"a", "b"}));
+  // Copied through two line-end conversions: CR CR LF is still one line end.
+  EXPECT_EQ(DecodeTextLines("a\r\r\nb\r\r\n\r\r\nc\r\r", CodePage::Western),
+            (std::vector<std::string>{"a", "b", "", "c", ""}));
   EXPECT_TRUE(DecodeTextLines("", CodePage::Western).empty());
   EXPECT_EQ(DecodeTextLines("\xEF\xBB\xBF" "名前\r\n", CodePage::Western), (std::vector<std::string>{"名前"}));
   EXPECT_EQ(EncodeTextLines({"José", ""}, CodePage::Western), "Jos\xE9\r\n\r\n");

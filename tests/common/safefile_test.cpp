@@ -1,6 +1,8 @@
 #include "common/SafeFile.h"
 
+#include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,32 @@ TEST(SafeFile, ALeftoverTemporaryNameIsNotReused) {
   ASSERT_TRUE(ReplaceFileSafely(target, "new"));
   EXPECT_EQ(Contents(target), "new");
   EXPECT_EQ(Contents(folder / "~scorlet0.tmp"), "from a crash");
+}
+
+TEST(SafeFile, StaleTemporaryFilesNeverStopWritingAndAreClearedAtStart) {
+  fs::path folder = TestFolder("stale");
+  // Far more leftovers than names were ever tried, in the old pattern and in the new one.
+  for (int n = 0; n < 1500; ++n) std::ofstream(folder / ("~scorlet" + std::to_string(n) + ".tmp"));
+  std::ofstream(folder / "~scorlet99999_0.tmp");
+  std::ofstream(folder / "keep.tmp") << "not ours";
+  std::string why;
+  ASSERT_TRUE(ReplaceFileSafely(folder / "page.htm", "whole", why));
+  EXPECT_EQ(Contents(folder / "page.htm"), "whole");
+  EXPECT_EQ(RemoveStaleTempFiles(folder), 1501);
+  EXPECT_EQ(EntryCount(folder), 2u);  // page.htm and keep.tmp
+}
+
+TEST(SafeFile, AFailedWriteSaysWhy) {
+  fs::path folder = TestFolder("why");
+  std::string why;
+  EXPECT_FALSE(ReplaceFileSafely(folder / "missing" / "a.txt", "data", why));
+  EXPECT_EQ(why, std::make_error_code(std::errc::no_such_file_or_directory).message());
+  fs::create_directory(folder / "Work");
+  std::ofstream(folder / "Work" / "keep.spd") << "kept";
+  why.clear();
+  EXPECT_FALSE(ReplaceFileSafely(folder / "Work", "data", why));
+  EXPECT_FALSE(why.empty());
+  EXPECT_EQ(EntryCount(folder), 1u);
 }
 
 TEST(SafeFile, FailureLeavesEverythingAsItWas) {

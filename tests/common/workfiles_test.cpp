@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -149,6 +151,62 @@ TEST_F(WorkFilesTest, ShortAndDamagedFilesLoadWhatIsThere) {
   EXPECT_EQ(ReadRecordFile(none, folder_, "absent", CodePage::Western), RecordFileStatus::Missing);
   EXPECT_EQ(ReadRecordFile(none, folder_, "../names", CodePage::Western),
             RecordFileStatus::Missing);
+}
+
+TEST_F(WorkFilesTest, HugeNamesAreCutOnReading) {
+  Put("long.spd", std::string(30000, '\xE9') + ", Bob, , " + std::string(500000, 'x') + "\r\n");
+  const HandRecord r = Load("long");
+  std::string cut;
+  for (std::size_t i = 0; i < MaxPlayerNameChars; ++i) cut += "\xC3\xA9";  // é in UTF-8
+  EXPECT_EQ(r.PlayerNames[0], cut);
+  EXPECT_EQ(r.PlayerNames[1], "Bob");
+  EXPECT_EQ(r.PlayerNames[3], std::string(MaxPlayerNameChars, 'x'));
+}
+
+TEST_F(WorkFilesTest, DoubledCarriageReturnsLoseNothingAndDamageIsSeen) {
+  ASSERT_EQ(WriteRecordFile(NorthRunsSpades(), folder_, "clean", CodePage::Western),
+            RecordFileStatus::Done);
+  std::string doubled;
+  for (char c : Bytes("clean.spd")) doubled += c == '\r' ? std::string("\r") + '\r' : std::string(1, c);
+  Put("doubled.spd", doubled);
+  HandRecord read{};
+  std::vector<std::string> lines;
+  ASSERT_EQ(ReadRecordPath(read, folder_ / "doubled.spd", CodePage::Western, &lines),
+            RecordFileStatus::Done);
+  DeriveRecord(read, OrderAscending);
+  EXPECT_EQ(RecordFileLines(read), RecordFileLines(Load("clean")));
+  EXPECT_TRUE(HasRecordShape(lines));
+
+  EXPECT_FALSE(HasRecordShape({"A, B, C, D", "", "x", "x", "x", "x", " 0 "}));  // no bids
+  EXPECT_FALSE(HasRecordShape({"A, B, C, D", "1, 2, 3, 4", "x", "x", "x", "x", " 2 ", "1"}));
+  EXPECT_FALSE(HasRecordShape({"A, B, C, D", "1, 2, 3, 4", "x", "x", "x", "x", "many"}));
+  EXPECT_TRUE(HasRecordShape(RecordFileLines(HandRecord{})));
+}
+
+TEST_F(WorkFilesTest, ScanTakesEveryFileAndALimitedScanKeepsTheNewest) {
+  constexpr int kFiles = 10050;  // beyond the old cap of 10,001
+  for (int i = kFiles - 1; i >= 0; --i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "01_%02d_%03d.spd", 1 + i / 1000, i % 1000);
+    std::ofstream(folder_ / name);
+  }
+  Put("12_31_001.SPD", "");  // found by its name as it is on disk
+  const WorkFolderScan scan = ScanWorkFolder(folder_);
+  ASSERT_EQ(scan.recordStems.size(), kFiles + 1u);
+  ASSERT_EQ(scan.recordFiles.size(), scan.recordStems.size());
+  EXPECT_TRUE(std::is_sorted(scan.recordStems.begin(), scan.recordStems.end()));
+  EXPECT_EQ(scan.recordFiles.back().filename(), "12_31_001.SPD");
+  EXPECT_TRUE(scan.listed);
+
+  const WorkFolderScan limited = ScanWorkFolder(folder_, 3);
+  EXPECT_EQ(limited.recordStems, (std::vector<std::string>{"01_11_048", "01_11_049", "12_31_001"}));
+  EXPECT_EQ(limited.recordFiles.front().filename(), "01_11_048.spd");
+  EXPECT_EQ(limited.leftOut, kFiles - 2u);
+
+  Put("plain_file", "");
+  const WorkFolderScan notAFolder = ScanWorkFolder(folder_ / "plain_file");
+  EXPECT_FALSE(notAFolder.listed);
+  EXPECT_TRUE(notAFolder.error);
 }
 
 TEST_F(WorkFilesTest, DeriveFillsSortedHandsWinnersAndNils) {

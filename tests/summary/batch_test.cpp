@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <regex>
 
+#include "tests/common/TestFolder.h"
+
 #include "summary/BatchDriver.h"
 #include "summary/HtmlText.h"
 #include "tests/summary/GameCorpus.h"
@@ -125,6 +127,28 @@ TEST(Batch, SecondRunWritesSuffixedPagesAndKeepsTheFirst) {
   EXPECT_EQ(ReadAll(folders.out / first.pages.at(0)), before);
 }
 
+TEST(Batch, PageNamesGoOnPast999AAndNeverOverwriteAPage) {
+  const Folders folders = MakeFolders("many_names");
+  const std::string y = Year();
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_14.htm"), "old");
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_14998A.txt"), "old");
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_14999a.HTM"), "old");
+  scorlet::testing::WriteBytes(folders.out / (y + "_03_1400A.htm"), "not a suffix of _03_14");
+  WriteGame(folders.work, PlayGame({.seed = 3, .maxDeals = 2}), 3, 14, 1);
+  WriteGame(folders.work, PlayGame({.seed = 4, .maxDeals = 2}), 3, 14, 3);
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  EXPECT_EQ(result.pages, (std::vector<std::string>{y + "_03_141000A.htm", y + "_03_141001A.htm"}));
+  EXPECT_EQ(ReadAll(folders.out / (y + "_03_14999a.HTM")), "old");
+
+  PageNames names(folders.out);
+  EXPECT_EQ(names.Take(y + "_03_14"), "1002A");
+  EXPECT_EQ(names.Take(y + "_03_14"), "1003A");  // each name once
+  EXPECT_EQ(names.Take(y + "_03_140"), "1A");  // "_03_1400A" is its "0A"
+  EXPECT_EQ(names.Take(y + "_03_15"), "");
+  EXPECT_EQ(names.Take(y + "_03_15"), "0A");
+}
+
 TEST(Batch, PagesSplitByDayAndByGameAndNoDealIsLost) {
   const Folders folders = MakeFolders("split");
   const auto game1 = PlayGame({.seed = 11});
@@ -206,8 +230,11 @@ TEST(Batch, PageThatCannotBeWrittenLeavesNothingAndIsReported) {
   const auto result = RunOver(broken, options, log);
   EXPECT_TRUE(result.pages.empty());
   EXPECT_EQ(result.failed.size(), 2u);
-  EXPECT_NE(log.all().find("Could not write: " + Year() + "_03_14.htm"), std::string::npos);
+  EXPECT_NE(log.all().find("Could not write: " + Year() + "_03_14.htm (No such file or directory)"),
+            std::string::npos);
   EXPECT_EQ(log.all().find("<=="), std::string::npos);
+  EXPECT_EQ(log.all().find("The above files have been made"), std::string::npos);
+  EXPECT_NE(log.all().find(" No file could be made in the folder"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(broken.out));
 }
 
@@ -229,6 +256,51 @@ TEST(Batch, ScoreTableSitsBetweenHeadAndFirstDealOrIsLeftOut) {
   const std::string without = ReadAll(folders.out / RunOver(folders, options, log).pages.at(0));
   EXPECT_EQ(without.find("class=score>"), std::string::npos);
   EXPECT_EQ(CountOf(without, "<div id=\"Nr"), 2);
+}
+
+TEST(Batch, WorkFolderThatCannotBeListedIsAFailureNotAnEmptyFolder) {
+  const Folders folders = MakeFolders("unlistable");
+  std::filesystem::remove(folders.work);
+  scorlet::testing::WriteBytes(folders.work, "a file where the folder should be");
+  ListLog log;
+  const auto result = RunOver(folders, {}, log);
+  EXPECT_FALSE(result.workListed);
+  EXPECT_NE(log.all().find(" The \"Work\" folder cannot be read: "), std::string::npos);
+  EXPECT_EQ(log.all().find("No files in the Work folder"), std::string::npos);
+}
+
+TEST(Batch, OddlyNamedAndDoubledLineEndFilesAreReadAndDamageIsNamed) {
+  const Folders folders = MakeFolders("odd_files");
+  const auto game = PlayGame({.seed = 14, .maxDeals = 4});
+  const auto stems = WriteGame(folders.work, game, 3, 14, 1);
+  ListLog log;
+  const auto clean = RunOver(folders, {}, log);
+  const std::string cleanPage = ReadAll(folders.out / clean.pages.at(0));
+  std::filesystem::remove_all(folders.out);
+  std::filesystem::create_directories(folders.out);
+
+  // Every file copied through two line-end conversions; one with an upper-case extension,
+  // one whose name is not UTF-8.
+  for (const std::string& stem : stems) {
+    std::string doubled;
+    for (char c : ReadAll(folders.work / (stem + ".spd"))) {
+      doubled += c == '\r' ? std::string("\r\r") : std::string(1, c);
+    }
+    scorlet::testing::WriteBytes(folders.work / (stem + ".spd"), doubled);
+  }
+  std::filesystem::rename(folders.work / (stems[1] + ".spd"), folders.work / (stems[1] + ".SPD"));
+  std::filesystem::rename(folders.work / (stems.back() + ".spd"),
+                          folders.work / (stems.back().substr(0, 8) + "\xFF.spd"));
+  // A damaged file whose name carries an escape byte: read as far as it goes, and named.
+  scorlet::testing::WriteBytes(folders.work / "03_15_\x1b[1.spd", "A, B, C, D\r\n");
+  const auto result = RunOver(folders, {}, log);
+  EXPECT_TRUE(result.unreadable.empty());
+  EXPECT_EQ(result.dealsWritten, static_cast<int>(game.size()) + 1);
+  EXPECT_EQ(result.damaged, std::vector<std::string>{"03_15_?[1.spd"});
+  EXPECT_NE(log.all().find("damaged, shown as far as it can be read: 03_15_?[1.spd"),
+            std::string::npos);
+  EXPECT_EQ(log.all().find('\x1b'), std::string::npos);
+  EXPECT_EQ(ReadAll(folders.out / result.pages.at(0)), cleanPage);
 }
 
 }  // namespace

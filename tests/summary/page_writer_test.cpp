@@ -47,6 +47,35 @@ TEST(NameFit, NamesAreCutToTheirCells) {
   EXPECT_EQ(shortened[2], "abcdefghijklmn");
 }
 
+// The partners' fitting as it reads: measure both, drop from the wider, measure again.
+std::array<std::string, 2> AdjNamesByRule(const std::array<std::string, 4>& names, int j,
+                                          double width) {
+  std::array<std::string, 2> pair{names[j & 3], names[(j + 2) & 3]};
+  while (!(pair[0].empty() && pair[1].empty()) &&
+         TextWidth(pair[0]) + TextWidth(pair[1]) >= width) {
+    const int longer = TextWidth(pair[0]) > TextWidth(pair[1]) ? 0 : 1;
+    pair[longer] = DropLastChar(pair[longer]);
+  }
+  return pair;
+}
+
+TEST(NameFit, OnePassFittingGivesTheRuleResultForAnyName) {
+  const std::array<std::string, 4> names{"WWWWWWWWWWWWWWW", "iiii", "\xE5\xB1\xB1\xE7\x94\xB0x",
+                                         "mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm"};
+  for (int j = 0; j < 4; ++j) {
+    for (double width : {0.0, 1.0, 40.0, kScoreHeaderWidth / 2, 125.0, 400.0}) {
+      EXPECT_EQ(AdjNames(names, j, width), AdjNamesByRule(names, j, width)) << j << " " << width;
+    }
+  }
+  // A name far beyond any cell costs one pass; the result is the same cut as a short one's.
+  const std::string huge(2'000'000, 'm');
+  EXPECT_EQ(FitName(huge, kNorthSouthNameWidth), FitName(huge.substr(0, 40), kNorthSouthNameWidth));
+  const auto pair = AdjNames({huge, "a", huge, "b"}, 0, kScoreHeaderWidth / 2);
+  EXPECT_LT(TextWidth(pair[0]) + TextWidth(pair[1]), kScoreHeaderWidth / 2);
+  const auto four = ShortenNames({huge, "abc", huge, "ab"});
+  EXPECT_EQ(four[0].size() + four[1].size() + four[2].size() + four[3].size(), 32u);
+}
+
 std::string Head(const PageOptions& options) {
   PageText page;
   WriteHtmlHead(page, options, "RoradUvoru", "ScorletSut.exe", " 2.5", "2009/03/14 10:00:00");

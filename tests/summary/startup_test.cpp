@@ -126,6 +126,20 @@ TEST(Startup, FailedChecksShowTheirNoticeAndEndAfterTheWait) {
     EXPECT_EQ(FormLoad(shell).result, StartResult::Aborted);
     EXPECT_TRUE(Has(shell.text(), "  TextOutput=yes   Illegal Keyword!\n"));
   }
+  {
+    const auto app = AppWithGame("gamerec_is_a_file");
+    std::ofstream(app / "GameRec") << "in the way";
+    FakeShell shell(app);
+    EXPECT_EQ(FormLoad(shell).result, StartResult::Aborted);
+    EXPECT_TRUE(Has(shell.text(), "  GameRec\n"));
+    EXPECT_TRUE(Has(shell.text(), " is not a folder.\n"));
+    EXPECT_FALSE(Has(shell.text(), " is absent."));
+  }
+  {
+    FakeShell shell(AppWithGame("raw_key", "Text\x07Output=\x1b[2Jyes\r\n"));
+    EXPECT_EQ(FormLoad(shell).result, StartResult::Aborted);
+    EXPECT_TRUE(Has(shell.text(), "  Text?Output=?[2Jyes   Illegal Keyword!\n"));
+  }
   EXPECT_TRUE(IsArchiveOrTempFolder("C:\\Windows\\x"));
   EXPECT_TRUE(IsArchiveOrTempFolder("D:\\Downloads\\ScorletS25.zip\\ScorletS"));
   EXPECT_FALSE(IsArchiveOrTempFolder("C:\\Games\\ScorletS"));
