@@ -23,11 +23,8 @@ constexpr int HiddenFrameLeft = -5;
 constexpr int NarrowScreenWidth = 1024;
 constexpr int NarrowScreenTableWidth = 615;
 
-constexpr int ButtonLabelsWanted = 5;
-constexpr int ButtonLabelsNeeded = 3;  // of layout variant 3
 constexpr int ButtonStripWidth = 200;
 constexpr int ButtonStripTop = 65;     // below the table window's caption and menu
-constexpr int GlyphHeight = 12;
 // A synthetic click arrives a little later; the cursor stays until it has.
 constexpr double ClickArrivalSeconds = 0.1;
 
@@ -68,37 +65,6 @@ void TableOption(App& app, int k) {
   box.setVisible(true);
 }
 
-// One pass over the strip; returns the number of labels found.
-int ScanPass(App& app, const recognition::TableCapture& strip) {
-  GameWindowState& game = app.game;
-  int found = 0;
-  for (int y = game.TableRect.top + ButtonStripTop; y < game.TableRect.bottom - 15; ++y) {
-    // Every label is looked for in this text line; a label found moves y past the line's
-    // glyphs, and a further label of the same line is recorded at the moved y.
-    const int line = y;
-    if (!recognition::ButtonLineHasInk(strip, line)) continue;
-    for (int k = 1; k <= ButtonLabelsWanted; ++k) {
-      Point& button = game.TableButtons[static_cast<std::size_t>(k)];
-      if (Known(button)) continue;
-      const int x = recognition::FindButtonLabel(strip, app.reading.glyphs, line,
-                                                  ButtonLabelOf(game.GameLanguage, k));
-      if (x > 0) {
-        button = {x, y};
-        if (k == ButtonDNilPass || k == ButtonSuicide) TableOption(app, k);
-        ++found;
-        y += GlyphHeight;
-        if (found >= 4) return found;
-      } else if (game.GameLanguage == LangSpain && k == ButtonScore &&
-                 recognition::FindButtonLabel(strip, app.reading.glyphs, line,
-                                              ButtonLabelOf(LangSpanishVariant, ButtonScore)) > 0) {
-        game.GameLanguage = LangSpanishVariant;
-        y += GlyphHeight;
-      }
-    }
-  }
-  return found;
-}
-
 }  // namespace
 
 void ScanTableButtons(App& app) {
@@ -127,14 +93,19 @@ void ScanTableButtons(App& app) {
   geometry.rowsRead =
       desktop.copyPixels(desktop.desktopWindow(), false, region, pixels.data(), geometry.stride);
   if (geometry.rowsRead == 0) return;
-  if (app.game.GameLanguage != app.reading.glyphs.gameLanguage)
-    recognition::PrepareGlyphIndex(app.reading.glyphs, app.game.GameLanguage);
+  PrepareGlyphsForTable(app);
 
   SetCaptureSlow(app, true);
   app.flags.TableSetUp = true;
-  int found = 0;
-  for (int pass = 0; pass < 2 && found < ButtonLabelsNeeded; ++pass) found += ScanPass(app, strip);
-  if (found == 0) SaveDiagCapture(app, strip, "buttons");
+  const recognition::ButtonScan scan = recognition::ScanButtonLabels(
+      strip, app.reading.glyphs, game.GameLanguage, region.top, t.bottom, game.TableButtons);
+  game.GameLanguage = scan.gameLanguage;
+  for (int k : {ButtonDNilPass, ButtonSuicide}) {
+    const auto i = static_cast<std::size_t>(k);
+    if (!Known(game.TableButtons[i]) && Known(scan.buttons[i])) TableOption(app, k);
+  }
+  game.TableButtons = scan.buttons;
+  if (scan.found == 0) SaveDiagCapture(app, strip, "buttons");
 }
 
 void ClickTableButton(App& app, int kind) {

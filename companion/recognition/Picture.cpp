@@ -4,15 +4,15 @@
 
 namespace scorlet::recognition {
 
+std::optional<size_t> Picture::index(int x, int y) const {
+  if (geometry.stride <= 0) return std::nullopt;
+  return addressing == Addressing::Table ? TableIndex(geometry, pixels, x, y)
+                                         : PanelIndex(geometry, pixels, x, y);
+}
+
 std::optional<uint16_t> Picture::at(int x, int y) const {
-  const CaptureGeometry& g = geometry;
-  if (g.stride <= 0 || g.width <= 0) return std::nullopt;
-  const int column = x - g.left;
-  const int row = addressing == Addressing::Table ? g.bottom - 1 - y : g.height - 1 - y;
-  if (column < 0 || column >= g.width || row < 0 || row >= g.height) return std::nullopt;
-  const size_t index = static_cast<size_t>(row) * static_cast<size_t>(g.stride) + column;
-  if (index >= pixels.size()) return std::nullopt;
-  return pixels[index];
+  const std::optional<size_t> i = index(x, y);
+  return i ? std::optional<uint16_t>(pixels[*i]) : std::nullopt;
 }
 
 TableCapture MakeTableCapture(int width, int height, uint16_t fill) {
@@ -29,10 +29,7 @@ TableCapture MakeTableCapture(int width, int height, uint16_t fill) {
 }
 
 void SetPixel(Picture& picture, int x, int y, uint16_t value) {
-  if (!picture.at(x, y)) return;
-  const CaptureGeometry& g = picture.geometry;
-  const int row = picture.addressing == Addressing::Table ? g.bottom - 1 - y : g.height - 1 - y;
-  picture.pixels[static_cast<size_t>(row) * g.stride + (x - g.left)] = value;
+  if (const std::optional<size_t> i = picture.index(x, y)) picture.pixels[*i] = value;
 }
 
 TableBox BoxAt(int left, int top) {

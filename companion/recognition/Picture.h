@@ -20,6 +20,8 @@ struct Picture {
   CaptureGeometry geometry;
   Addressing addressing = Addressing::Table;
 
+  // Where (x, y) lies in the buffer, or nothing outside the picture.
+  std::optional<size_t> index(int x, int y) const;
   // The pixel at (x, y), or nothing outside the picture.
   std::optional<uint16_t> at(int x, int y) const;
   bool empty() const { return geometry.rowsRead == 0 || pixels.empty(); }

@@ -35,7 +35,6 @@ struct TableReadingState {
   // --- per deal ---
   std::array<std::string, 4> previousBids;
   int MostBidsRead = 0;
-  std::array<int, 4> PreviousTricks{};
   int PreviousTotal = -1;  // -1 at the start of a deal
   bool dealOver = false;   // the trick counts showed the deal's end
 };

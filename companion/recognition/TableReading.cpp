@@ -38,11 +38,6 @@ recognition::TableCapture CaptureTable(App& app) {
   return recognition::CaptureTableWindow(app.desktop, app.game.TableWindow, SettleSeconds(app));
 }
 
-void PrepareGlyphs(App& app) {
-  if (app.reading.glyphs.gameLanguage != app.game.GameLanguage)
-    recognition::PrepareGlyphIndex(app.reading.glyphs, app.game.GameLanguage);
-}
-
 void ShowDeal(App& app) { ShowLiveScoreLines(app); }
 
 // The trick counts of the table; false when the table could not be read.
@@ -83,7 +78,6 @@ void WatchTrickCounts(App& app) {
     } else if (total < r.PreviousTotal) {
       over = okShown || r.PreviousTotal >= 10;
     }
-    r.PreviousTricks = tricks;
     r.PreviousTotal = total;
     if (total == 11) app.loop.slots.Arm(SlotLastHand, app.Now(), 3000);
     if (total == 12) app.loop.slots.Arm(SlotLastHand, app.Now(), 2000);
@@ -96,6 +90,11 @@ void WatchTrickCounts(App& app) {
 }  // namespace
 
 void BuildGlyphTables(App& app) { app.reading.glyphs = recognition::BuildGlyphTables(); }
+
+void PrepareGlyphsForTable(App& app) {
+  if (app.reading.glyphs.gameLanguage != app.game.GameLanguage)
+    recognition::PrepareGlyphIndex(app.reading.glyphs, app.game.GameLanguage);
+}
 
 void SaveDiagCapture(App& app, const recognition::Picture& picture, const char* label) {
   if (app.settings.logFile.empty() || picture.empty()) return;
@@ -138,7 +137,7 @@ void BuildPlayerList(App& app) {
   r.captureSlow = true;
   if (!r.box.located()) LocateTableBox(app);
   if (!r.box.located()) {
-    PrepareGlyphs(app);
+    PrepareGlyphsForTable(app);
     return;
   }
   const recognition::TableCapture picture = CaptureTable(app);
@@ -200,7 +199,7 @@ void CaptureBid(App& app, CaptureMode mode) {
       r.lastTrickMinimised = true;
     }
     if (z.MyRating->caption().empty()) ReadShowRating(app, RatingMode::TableFound);
-    PrepareGlyphs(app);
+    PrepareGlyphsForTable(app);
     LocateTableBox(app);
     const recognition::TableCapture picture =
         r.box.located() ? CaptureTable(app) : recognition::TableCapture{};
@@ -311,7 +310,6 @@ void ResetDealCapture(App& app) {
   TableReadingState& r = app.reading;
   r.previousBids = {};
   r.MostBidsRead = 0;
-  r.PreviousTricks = {};
   r.PreviousTotal = -1;
   r.dealOver = false;
   app.deal.tricksShown = false;

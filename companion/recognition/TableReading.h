@@ -36,6 +36,8 @@ enum class CaptureStatus : std::int32_t {
 
 // Built once at start-up: the glyph tables of the game's fonts.
 void BuildGlyphTables(App& app);
+// The glyph index prepared for the site's language, when it was prepared for another.
+void PrepareGlyphsForTable(App& app);
 
 // The bid pass (main loop and bid button).
 void CaptureBid(App& app, CaptureMode mode);

@@ -14,12 +14,12 @@ class BoxSearch : public ::testing::Test {
   BoxSearchSettings settings;
 
   WindowHandle Table(int width, bool withFrame) {
-    WindowSpec spec;
-    spec.title = "Game: Spades";
-    spec.rect = {0, 0, width, 560};
-    spec.frame = WindowFrame::none();
-    spec.background = Rgb(0, 96, 32);
-    const WindowHandle window = desktop.createWindow(spec);
+    WindowSpec options;
+    options.title = "Game: Spades";
+    options.rect = {0, 0, width, 560};
+    options.frame = WindowFrame::none();
+    options.background = Rgb(0, 96, 32);
+    const WindowHandle window = desktop.createWindow(options);
     Image& surface = desktop.surface(window);
     if (withFrame) {
       for (int x = 210; x <= 460; ++x) surface.set(x, 450, Rgb(40, 0, 0));
@@ -70,10 +70,10 @@ TEST_F(BoxSearch, FailedSearchNarrowWindowAndFixedLayout) {
 }
 
 TEST_F(BoxSearch, PanelCaptureMovesToTheSavedPlaceAndRetries) {
-  WindowSpec spec;
-  spec.title = "Last Hand";
-  spec.rect = {2, 3, 202, 103};
-  const WindowHandle panel = desktop.createWindow(spec);
+  WindowSpec options;
+  options.title = "Last Hand";
+  options.rect = {2, 3, 202, 103};
+  const WindowHandle panel = desktop.createWindow(options);
   PanelPlacement placement;
   placement.savedPosition = Point{300, 40};
   PanelCapture picture = CapturePanel(*program, panel, placement, nullptr);
