@@ -8,7 +8,7 @@
 #include "companion/recognition/GlyphReader.h"
 #include "companion/recognition/PlayerList.h"
 #include "companion/recognition/TableReaders.h"
-#include "gamedata/Glyphs.h"
+#include "tests/recognition/Drawing.h"
 #include "gamedata/WindowTitles.h"
 
 namespace {
@@ -16,42 +16,20 @@ namespace {
 using namespace scorlet;
 using namespace scorlet::recognition;
 
-constexpr uint16_t Felt = Rgb555(0, 12, 4);
-
-// Ink for each character's glyph, one blank column between glyphs.
-void Draw(Picture& picture, int x, int y, std::string_view text) {
-  for (char c : text) {
-    for (std::string_view definition : TextGlyphDefinitions) {
-      const GlyphDefinition glyph = ParseGlyphDefinition(definition);
-      if (glyph.name != std::string(1, c)) continue;
-      for (uint16_t code : glyph.columns) {
-        for (int r = 0; r < GlyphHeight; ++r) {
-          if (code & (1 << (GlyphHeight - 1 - r))) SetPixel(picture, x, y + r, 0);
-        }
-        ++x;
-      }
-      break;
-    }
-    ++x;
-  }
-}
-
 TableCapture DrawnTable() {
-  TableCapture picture = MakeTableCapture(615, 560, Felt);
-  for (int x = 210; x <= 460; ++x) SetPixel(picture, x, 450, FrameReference);
-  for (int y = 290; y <= 450; ++y) SetPixel(picture, 210, y, FrameReference);
-  Draw(picture, 230, 400, "Tricks:3");
-  Draw(picture, 345, 400, "Bid:4");
-  Draw(picture, 230, 425, "Bid:N");
-  Draw(picture, 230, 340, "Tricks:0");
-  Draw(picture, 230, 310, "Bid:13");
-  Draw(picture, 345, 310, "Tricks:5");
-  Draw(picture, 345, 340, "Bid:2");
-  Draw(picture, 345, 425, "Tricks:1");
-  Draw(picture, 420, 460, "alice");
-  Draw(picture, 470, 460, "1523");
-  Draw(picture, 420, 480, "bobby");
-  Draw(picture, 470, 480, "1610");
+  TableCapture picture = testing::TableWithFrame();
+  testing::DrawText(picture, 230, 400, "Tricks:3");
+  testing::DrawText(picture, 345, 400, "Bid:4");
+  testing::DrawText(picture, 230, 425, "Bid:N");
+  testing::DrawText(picture, 230, 340, "Tricks:0");
+  testing::DrawText(picture, 230, 310, "Bid:13");
+  testing::DrawText(picture, 345, 310, "Tricks:5");
+  testing::DrawText(picture, 345, 340, "Bid:2");
+  testing::DrawText(picture, 345, 425, "Tricks:1");
+  testing::DrawText(picture, 420, 460, "alice");
+  testing::DrawText(picture, 470, 460, "1523");
+  testing::DrawText(picture, 420, 480, "bobby");
+  testing::DrawText(picture, 470, 480, "1610");
   return picture;
 }
 
