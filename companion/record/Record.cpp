@@ -25,13 +25,6 @@ namespace {
 
 std::string Str(std::string_view text) { return std::string(text); }
 
-std::string UpperAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 fs::path WorkFolder(const App& app) { return WorkFolderOf(app.system.appFolder); }
 
 int CardOrderOf(const App& app) {
@@ -92,9 +85,9 @@ void EndDeletion(App& app) {
 }
 
 bool IsBackupName(const std::string& name) {
-  return name.size() > 3 + RecordExtension.size() && UpperAscii(name.substr(0, 3)) == "BAK" &&
-         UpperAscii(name.substr(name.size() - RecordExtension.size())) ==
-             UpperAscii(std::string(RecordExtension));
+  return name.size() > 3 + RecordExtension.size() && UpperText(name.substr(0, 3)) == "BAK" &&
+         UpperText(name.substr(name.size() - RecordExtension.size())) ==
+             UpperText(RecordExtension);
 }
 
 // Renames `from` to `to` in the folder unless `to` exists already; true when renamed.
