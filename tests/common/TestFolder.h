@@ -9,9 +9,18 @@
 
 namespace scorlet::testing {
 
+// Where test folders go: the test run folder when started by ctest, else "testrun" beside the
+// test program, so a test program started by hand from the source tree leaves nothing there.
+inline std::filesystem::path TestRunRoot() {
+  if (const char* run = std::getenv("SCORLET_TEST_DIR"); run && *run) return run;
+  std::error_code ec;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec && program.has_parent_path()) return program.parent_path() / "testrun";
+  return std::filesystem::current_path();
+}
+
 inline std::filesystem::path TestFolder(const std::string& name) {
-  const char* run = std::getenv("SCORLET_TEST_DIR");  // the test run folder, when started by ctest
-  auto folder = (run ? std::filesystem::path(run) : std::filesystem::current_path()) / name;
+  auto folder = TestRunRoot() / name;
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "common/TextUtil.h"
+#include "tests/common/TestFolder.h"
 
 namespace scorlet::companion::testing {
 
@@ -13,9 +14,7 @@ std::filesystem::path TestFolder(const std::string& name) {
   // Taken once: the companion makes its program folder current, and the next test's folder
   // must not land inside the last one's.
   static const std::filesystem::path base = [] {
-    std::filesystem::path dir;
-    if (const char* env = std::getenv("SCORLET_TEST_DIR")) dir = env;
-    if (dir.empty()) dir = std::filesystem::current_path();
+    std::filesystem::path dir = scorlet::testing::TestRunRoot();
     if (IsArchiveOrTempFolder(dir.string())) {
       const char* home = std::getenv("HOME");
       dir = std::filesystem::path(home ? home : "/var/lib") / "scorlet-companion-tests";
