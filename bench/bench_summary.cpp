@@ -1,6 +1,7 @@
 // The summary utility over a Work folder of 2,000 work files (games of 15 deals, 100 files a
-// day): the whole batch, with and without text twins, beside the cost of only reading the
-// files, so the ratio shows what writing the pages adds.
+// day): the whole batch (pages, score pictures, index and players page), with and without text
+// twins and without the index pages, beside the cost of only reading the files, so the ratios
+// show what writing the pages and the pictures adds.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "common/WorkFiles.h"
 #include "summary/BatchDriver.h"
+#include "summary/GameIndex.h"
 #include "summary/NameFit.h"
 
 namespace {
@@ -65,10 +67,11 @@ class NullLog final : public LogSink {
   void PrintLine(std::string_view) override {}
 };
 
-void RunBatchOnce(benchmark::State& state, bool text) {
+void RunBatchOnce(benchmark::State& state, bool text, bool index = true) {
   const fs::path out = WorkFolder().parent_path() / "GameRec";
   PageOptions options;
   options.textOutput = text;
+  options.indexPages = index;
   int pages = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -81,6 +84,9 @@ void RunBatchOnce(benchmark::State& state, bool text) {
     const BatchResult result = driver.RunBatch();
     pages = static_cast<int>(result.pages.size());
     if (result.dealsWritten != kFiles) state.SkipWithError("a deal was lost");
+    if (index && (result.pictures.size() != result.pages.size() || result.indexPages.size() != 2)) {
+      state.SkipWithError("a picture or an index page is missing");
+    }
   }
   state.counters["pages"] = pages;
   state.counters["files/s"] = benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
@@ -136,8 +142,27 @@ void BM_OneDealGames(benchmark::State& state) {
   fs::remove_all(base);
 }
 
+// The index over pages of earlier runs (the 2,000 files' pages): each is read back from its
+// last deal.
+void BM_IndexOfEarlierPages(benchmark::State& state) {
+  const fs::path out = WorkFolder().parent_path() / "GameRec_earlier";
+  fs::remove_all(out);
+  fs::create_directories(out);
+  NullLog log;
+  const BatchContext context{WorkFolder(), out, {}, CodePage::Western, "2009/03/14 21:05:09"};
+  BatchDriver driver(context, log);
+  const auto pages = static_cast<int>(driver.RunBatch().pages.size());
+  for (auto _ : state) {
+    const auto rows = IndexRows(out, {});
+    if (static_cast<int>(rows.size()) != pages) state.SkipWithError("a page is missing");
+    benchmark::DoNotOptimize(rows);
+  }
+  state.counters["pages/s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+}
+
 void BM_RunBatchHtml(benchmark::State& state) { RunBatchOnce(state, false); }
 void BM_RunBatchHtmlAndText(benchmark::State& state) { RunBatchOnce(state, true); }
+void BM_RunBatchWithoutIndexPages(benchmark::State& state) { RunBatchOnce(state, false, false); }
 
 // Fitting names of growing length into the page's cells: the time must grow in step with the
 // length (one pass over the name), not with its square.
@@ -161,5 +186,7 @@ BENCHMARK(BM_OneDealGames)
     ->Complexity(benchmark::oN);
 BENCHMARK(BM_RunBatchHtml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunBatchHtmlAndText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunBatchWithoutIndexPages)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexOfEarlierPages)->Unit(benchmark::kMillisecond);
 
 }  // namespace

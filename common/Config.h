@@ -43,6 +43,7 @@ struct Settings {
   std::string historyFile = "SpadesHistory.TXT";  // history
   bool jpn = false;                   // JPN / 日本語表示 (only ever switched on)
   bool textOutput = false;            // Text Output
+  bool indexPages = true;             // Index Pages (the summary's index, score pictures, players page)
   std::optional<std::uint32_t> backColor;  // BackColor; none = the main window's own colour
   std::uint32_t backColor2 = 0xCDCDCD;  // BackColor2 (light grey)
   std::string backColor3 = "#FFE8E8";  // BackColor3 (page background of the summary pages)

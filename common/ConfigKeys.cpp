@@ -144,6 +144,7 @@ const KeyRule kKeyRules[] = {
     {"history", "", [](const Value& v, Settings& s) { if (!v.raw.empty()) s.historyFile = v.raw; }},
     {"JPN", "日本語表示", [](const Value& v, Settings& s) { if (v.flag) s.jpn = true; }},
     {"Text Output", "", [](const Value& v, Settings& s) { s.textOutput = v.flag; }},
+    {"Index Pages", "", [](const Value& v, Settings& s) { s.indexPages = v.flag; }},
     {"BackColor", "", [](const Value& v, Settings& s) { if (!v.lowered.empty()) s.backColor = HexColor(v.lowered); }},
     {"BackColor2", "", [](const Value& v, Settings& s) { if (!v.lowered.empty()) s.backColor2 = HexColor(v.lowered); }},
     {"BackColor3", "", [](const Value& v, Settings& s) { ReadPageColour(v, s.backColor3); }},

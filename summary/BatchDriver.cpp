@@ -5,8 +5,10 @@
 #include <ctime>
 #include <system_error>
 
+#include "common/SafeFile.h"
 #include "common/TextUtil.h"
 #include "common/WorkFiles.h"
+#include "summary/HtmlText.h"
 #include "summary/DealView.h"
 #include "summary/SummaryTexts.h"
 
@@ -110,6 +112,8 @@ BatchResult BatchDriver::RunFiles(const std::vector<std::string>& stems,
   previousKey_.clear();
   newGame_ = false;
   previousRowCount_ = -1;
+  games_.clear();
+  players_ = {};
   result_.workFiles = static_cast<int>(stems.size());
   log_.PrintLine(std::string(Text(Msg::FileCount, japanese)) + std::to_string(result_.workFiles) +
                  std::string(Text(Msg::FileCountEnd, japanese)));
@@ -123,6 +127,7 @@ BatchResult BatchDriver::RunFiles(const std::vector<std::string>& stems,
     ProcessFile(stems[i], i < files.size() ? files[i] : std::filesystem::path());
   }
   ClosePage();
+  if (context_.options.indexPages) WriteIndexPages();
   log_.NewLines(2);
   log_.PrintLine(Text(result_.pages.empty() ? Msg::NothingMade : Msg::FilesMade, japanese));
   log_.NewLines(2);
@@ -161,6 +166,7 @@ void BatchDriver::ProcessFile(const std::string& stem, const std::filesystem::pa
     OpenPage(stem);
   }
   page_->AddDeal(record);
+  if (context_.options.indexPages) players_.AddDeal(record);
   ++result_.dealsWritten;
   previousKey_ = key;
   previousRowCount_ = record.ScoreRowCount;
@@ -181,7 +187,36 @@ void BatchDriver::ClosePage() {
   if (!page_) return;
   const PageWriteResult written = page_->Close(context_.outputFolder);
   WriteClosingLog(*page_, written);
+  if (context_.options.indexPages) {
+    const GameSummary game = page_->Summary();
+    if (written.html) games_.push_back(game);
+    players_.AddGame(game.names, WinnerOf(game.final));
+  }
   page_.reset();
+}
+
+void BatchDriver::WriteIndexPages() {
+  const PageOptions& options = context_.options;
+  PageText index;
+  WriteIndexHtml(index, IndexRows(context_.outputFolder, games_), options, context_.timestamp);
+  WriteIndexFile(kIndexFile, index);
+  PageText players;
+  WritePlayersHtml(players, players_.Sorted(), options, context_.timestamp);
+  WriteIndexFile(kPlayersFile, players);
+}
+
+void BatchDriver::WriteIndexFile(std::string_view name, const PageText& page) {
+  std::string why;
+  const std::filesystem::path path = context_.outputFolder / Utf8Path(name);
+  log_.NewLines(1);
+  if (ReplaceFileSafely(path, EncodeHtml(page.text(), context_.options.japanese), why)) {
+    result_.indexPages.emplace_back(name);
+    log_.PrintLine("  " + std::string(name));
+  } else {
+    result_.failed.emplace_back(name);
+    log_.PrintLine(std::string(Text(Msg::PageFailed, context_.options.japanese)) +
+                   std::string(name) + " (" + LogSafe(why) + ")");
+  }
 }
 
 void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult& written) {
@@ -205,6 +240,12 @@ void BatchDriver::WriteClosingLog(const SummaryPage& page, const PageWriteResult
       log_.PrintLine(failed + LogSafe(page.textFileName()) + " (" + LogSafe(written.textWhy) +
                      ")");
     }
+  }
+  if (written.pictureWritten) result_.pictures.push_back(page.pictureFileName());
+  if (!written.picture) {
+    result_.failed.push_back(page.pictureFileName());
+    log_.PrintLine(failed + LogSafe(page.pictureFileName()) + " (" + LogSafe(written.pictureWhy) +
+                   ")");
   }
   if ((written.html || written.text) && !written.scoreTable) {
     log_.PrintLine(failed + LogSafe(page.htmlFileName()) + " (" +

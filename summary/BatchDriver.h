@@ -12,6 +12,7 @@
 #include "common/WorkFiles.h"
 #include "summary/LogSink.h"
 #include "summary/PageOptions.h"
+#include "summary/PlayerStats.h"
 #include "summary/SummaryPage.h"
 
 namespace scorlet::summary {
@@ -29,6 +30,8 @@ struct BatchResult {
   int dealsWritten = 0;
   std::vector<std::string> unreadable;  // work file names
   std::vector<std::string> pages;       // HTML file names written
+  std::vector<std::string> pictures;    // score pictures written
+  std::vector<std::string> indexPages;  // index.htm and players.htm, when written
   std::vector<std::string> failed;      // file names that could not be written
   std::vector<std::string> damaged;     // work file names read in part (not record-shaped)
   bool workListed = true;               // false when the Work folder could not be listed
@@ -71,6 +74,9 @@ class BatchDriver {
   void OpenPage(const std::string& stem);
   void ClosePage();
   void WriteClosingLog(const SummaryPage& page, const PageWriteResult& written);
+  // index.htm over every page of the output folder and players.htm over the run's deals.
+  void WriteIndexPages();
+  void WriteIndexFile(std::string_view name, const PageText& page);
 
   const BatchContext& context_;
   LogSink& log_;
@@ -80,6 +86,8 @@ class BatchDriver {
   std::string previousKey_;
   bool newGame_ = false;
   int previousRowCount_ = -1;
+  std::vector<GameSummary> games_;  // the pages written by this run
+  PlayerTally players_;
 };
 
 }  // namespace scorlet::summary

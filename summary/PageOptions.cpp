@@ -35,6 +35,7 @@ PageOptions PageOptionsFrom(const Settings& settings, bool japanese) {
   options.strict = settings.strict;
   options.scoreTable = settings.scoreTable;
   options.textOutput = settings.textOutput;
+  options.indexPages = settings.indexPages;
   options.cardOrder =
       settings.cardOrder == SortOrder::Descending ? OrderDescending : OrderAscending;
   if (settings.suitMarksSymbol) {

@@ -20,6 +20,7 @@ struct PageOptions {
   bool strict = true;
   bool scoreTable = true;
   bool textOutput = false;
+  bool indexPages = true;  // index.htm, players.htm and a score picture per page
   int cardOrder = OrderAscending;
   SuitMode suitMode = SuitMode::Entities;
   std::array<int, 4> suitSizes{90, 120, 90, 95};  // per cent, by suit index (clubs first)

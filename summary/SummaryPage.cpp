@@ -4,7 +4,9 @@
 #include "summary/DealHtml.h"
 #include "summary/DealText.h"
 #include "summary/HtmlText.h"
+#include "summary/NameFit.h"
 #include "summary/PageHead.h"
+#include "summary/ScoreRace.h"
 #include "summary/SummaryTexts.h"
 
 namespace scorlet::summary {
@@ -26,11 +28,39 @@ void SummaryPage::AddDeal(const HandRecord& record) {
   AddDealScore(scores_, record);
 }
 
+std::string ScoreRaceGif(const PageScores& scores, const PageOptions& options) {
+  const auto totals = RaceTotals(scores);
+  if (!HasRace(totals)) return {};
+  return EncodeGif(DrawScoreRace(totals, options));
+}
+
+GameSummary SummaryPage::Summary() const {
+  GameSummary game;
+  game.page = htmlFileName();
+  // Fitted as the page's bidding table shows them, so that the page's row reads the same
+  // when a later run reads it back from the page.
+  for (int seat = 0; seat < 4; ++seat) {
+    game.names[seat] = FitName(scores_.names[seat], TeamOf(seat) == 0 ? kNorthSouthNameWidth
+                                                                        : kEastWestNameWidth);
+  }
+  if (!scores_.deals.empty()) game.final = scores_.deals.back();
+  game.deals = deals_;
+  return game;
+}
+
 PageWriteResult SummaryPage::Close(const std::filesystem::path& folder) {
   PageWriteResult result;
   const bool japanese = options_.japanese;
   PageText html = head_;
   if (options_.scoreTable) WriteHtmlScoreTable(html, scores_, displayStem_, options_);
+  if (options_.indexPages) {
+    if (const std::string picture = ScoreRaceGif(scores_, options_); !picture.empty()) {
+      result.picture = ReplaceFileSafely(folder / Utf8Path(pictureFileName()), picture,
+                                         result.pictureWhy);
+      result.pictureWritten = result.picture;
+      if (result.picture) WriteScoreRaceHtml(html, pictureFileName(), scores_.names, options_);
+    }
+  }
   html.Append(body_);
   WriteHtmlTail(html, options_);
   const std::filesystem::path htmlPath = folder / Utf8Path(htmlFileName());

@@ -8,6 +8,7 @@
 #include "common/WorkFiles.h"
 #include "summary/PageOptions.h"
 #include "summary/PageText.h"
+#include "summary/GameIndex.h"
 #include "summary/ScoreSummary.h"
 
 namespace scorlet::summary {
@@ -17,6 +18,9 @@ struct PageWriteResult {
   bool html = false;        // the HTML page is complete on disk
   bool text = false;        // the text page is complete on disk (when asked for)
   bool scoreTable = true;   // the score tables went in (when asked for)
+  bool picture = true;      // false when the score picture could not be written
+  bool pictureWritten = false;  // a score picture was written
+  std::string pictureWhy;   // why the picture could not be written
   std::string htmlWhy;      // why the HTML page could not be written
   std::string textWhy;      // why the text page could not be written
 };
@@ -32,9 +36,14 @@ class SummaryPage {
   const std::string& name() const { return name_; }
   std::string htmlFileName() const { return name_ + ".htm"; }
   std::string textFileName() const { return name_ + ".txt"; }
+  std::string pictureFileName() const { return name_ + ".gif"; }
+  // What the index shows of the page.
+  GameSummary Summary() const;
 
   // Ends both pages, score tables included, and writes each into the folder in one piece:
-  // a page that appears under its name is always whole.
+  // a page that appears under its name is always whole. With the index pages on, the score
+  // picture is written first and shown under the score table; a page whose picture could not
+  // be written is written without it.
   PageWriteResult Close(const std::filesystem::path& folder);
 
  private:
@@ -48,5 +57,8 @@ class SummaryPage {
   PageScores scores_;
   int deals_ = 0;
 };
+
+// The score picture's bytes for the page's scores; empty when no score is known.
+std::string ScoreRaceGif(const PageScores& scores, const PageOptions& options);
 
 }  // namespace scorlet::summary

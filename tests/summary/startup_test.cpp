@@ -97,6 +97,27 @@ TEST(Startup, IniChoosesTextOutputAndSuitImages) {
   EXPECT_TRUE(std::filesystem::exists(out / (outcome.batch.pages[0].substr(0, 10) + ".txt")));
 }
 
+TEST(Startup, IndexPagesKeyTurnsTheIndexPicturesAndPlayersPageOff) {
+  FakeShell on(AppWithGame("index_default"));
+  const auto written = FormLoad(on).batch;
+  EXPECT_EQ(written.indexPages, (std::vector<std::string>{"index.htm", "players.htm"}));
+  EXPECT_EQ(written.pictures.size(), 1u);
+  EXPECT_TRUE(Has(on.text(), "\n  index.htm\n\n  players.htm\n"));
+
+  FakeShell off(AppWithGame("index_off", "index pages = No\r\n"));
+  const auto outcome = FormLoad(off);
+  ASSERT_EQ(outcome.batch.pages.size(), 1u);
+  EXPECT_TRUE(outcome.batch.indexPages.empty());
+  EXPECT_TRUE(outcome.batch.pictures.empty());
+  EXPECT_FALSE(std::filesystem::exists(off.folder / "GameRec" / "index.htm"));
+  EXPECT_FALSE(std::filesystem::exists(off.folder / "GameRec" / "players.htm"));
+  EXPECT_FALSE(Has(off.text(), "index.htm"));
+
+  FakeShell unknown(AppWithGame("index_bad_key", "IndexPages=no\r\n"));
+  EXPECT_EQ(FormLoad(unknown).result, StartResult::Aborted);
+  EXPECT_TRUE(Has(unknown.text(), "  IndexPages=no   Illegal Keyword!\n"));
+}
+
 TEST(Startup, FailedChecksShowTheirNoticeAndEndAfterTheWait) {
   {
     FakeShell shell(AppWithGame("second_copy"));
@@ -157,6 +178,11 @@ TEST(Startup, JapaneseSystemWithJpnSpeaksJapaneseAndWritesShiftJis) {
   const std::string html = testing::ReadAll(shell.folder / "ゲーム記録" / outcome.batch.pages[0]);
   EXPECT_TRUE(Has(html, "charset=Shift_JIS"));
   EXPECT_TRUE(Has(html, ToAnsi("<caption><b>スペード スコア</b>", CodePage::Japanese)));
+  const std::string index = testing::ReadAll(shell.folder / "ゲーム記録" / "index.htm");
+  EXPECT_TRUE(Has(index, "charset=Shift_JIS"));
+  EXPECT_TRUE(Has(index, ToAnsi("<caption><b>ゲーム一覧</b></caption>", CodePage::Japanese)));
+  const std::string players = testing::ReadAll(shell.folder / "ゲーム記録" / "players.htm");
+  EXPECT_TRUE(Has(players, ToAnsi("<td>ダブルニル成功", CodePage::Japanese)));
 
   FakeShell english(AppWithGame("jpn_on_western", "JPN=yes\r\n"));
   english.meiryo = false;
