@@ -84,6 +84,36 @@ TEST_P(TableWindowsRead, EveryDealReadsBackAsPlayed) {
   }
 }
 
+TEST_F(TableWindowsRead, AnEnlargedScoreWindowShowsItsRowsDownToItsNewEdge) {
+  table::TableClientOptions options;
+  options.startDelayMs = 100;
+  options.actionDelayMs = 50;
+  options.trickPauseMs = 100;
+  options.dealPauseMs = 3000;
+  options.maxDeals = 2;
+  options.layoutSeed = 6;
+  program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
+  table = std::make_unique<table::TableClient>(*program, *program, options);
+  ASSERT_TRUE(table->Open());
+  table->PressButton(3);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() >= 2; }, 30 * 60 * 1000));
+  const GlyphTables glyphs = BuildGlyphTables();
+  const WindowHandle score = table->subWindow(3);
+  Rect before;
+  ASSERT_TRUE(program->windowRect(score, before));
+  ASSERT_TRUE(program->moveWindow(score, {0, 0, before.width(), before.height() + 80}, true));
+  desktop.runFor(100);
+  const PanelCapture picture = Capture(3);
+  Rect after;
+  ASSERT_TRUE(program->windowRect(score, after));
+  EXPECT_EQ(after.height(), before.height() + 80);
+  EXPECT_TRUE(IsGreyAt(picture, 5, picture.height() - 1));  // drawn again, to the new edge
+  const ScoreReading reading = ReadScorePicture(picture, glyphs);
+  EXPECT_EQ(reading.outcome, ScoreOutcome::Read);
+  ASSERT_EQ(reading.rows.size(), 2u);
+  EXPECT_EQ(reading.rows[1], table->truths().back().ScoreRows[2]);
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, TableWindowsRead,
                          ::testing::Values(Setting{1, 0, 2}, Setting{3, 11, 0}, Setting{5, 23, 1},
                                            Setting{8, 42, 3}));
