@@ -44,7 +44,7 @@ TEST_P(TableWindowsRead, EveryDealReadsBackAsPlayed) {
   options.actionDelayMs = 50;
   options.trickPauseMs = 100;
   options.dealPauseMs = 3000;
-  options.maxDeals = 4;
+  options.maxDeals = 3;
   program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
   table = std::make_unique<table::TableClient>(*program, *program, options);
   ASSERT_TRUE(table->Open());
