@@ -114,6 +114,44 @@ TEST_F(TableWindowsRead, AnEnlargedScoreWindowShowsItsRowsDownToItsNewEdge) {
   EXPECT_EQ(reading.rows[1], table->truths().back().ScoreRows[2]);
 }
 
+// A score window that does not grow by itself is enlarged line by line, as the score procedure
+// does, until the empty line after the last row shows.
+TEST_F(TableWindowsRead, AScoreWindowTooShortIsEnlargedUntilTheTableEnds) {
+  table::TableClientOptions options;
+  options.startDelayMs = 100;
+  options.actionDelayMs = 50;
+  options.trickPauseMs = 100;
+  options.dealPauseMs = 3000;
+  options.maxDeals = 3;
+  options.layoutSeed = 12;
+  program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
+  table = std::make_unique<table::TableClient>(*program, *program, options);
+  ASSERT_TRUE(table->Open());
+  table->FixScoreWindowHeight(true);
+  table->PressButton(3);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() >= 3; }, 30 * 60 * 1000));
+  const GlyphTables glyphs = BuildGlyphTables();
+  const WindowHandle score = table->subWindow(3);
+  int enlarged = 0;
+  ScoreReading reading = ReadScorePicture(Capture(3), glyphs);
+  for (int capture = 0; capture < 10 && reading.outcome == ScoreOutcome::NeedsTallerWindow; ++capture) {
+    Rect window, client;
+    ASSERT_TRUE(program->windowRect(score, window));
+    ASSERT_TRUE(program->clientRect(score, client));
+    const int taller = reading.neededHeight - client.height();
+    ASSERT_GT(taller, 0);
+    ASSERT_TRUE(program->moveWindow(score, {0, window.top, window.width(), window.top + window.height() + taller}, true));
+    desktop.runFor(100);
+    ++enlarged;
+    reading = ReadScorePicture(Capture(3), glyphs);
+  }
+  EXPECT_GE(enlarged, 1);
+  ASSERT_EQ(reading.outcome, ScoreOutcome::Read);
+  const HandRecord& truth = table->truths().back();
+  ASSERT_EQ(static_cast<int>(reading.rows.size()), truth.ScoreRowCount);
+  for (size_t r = 0; r < reading.rows.size(); ++r) EXPECT_EQ(reading.rows[r], truth.ScoreRows[r + 1]);
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, TableWindowsRead,
                          ::testing::Values(Setting{1, 0, 2}, Setting{3, 11, 0}, Setting{5, 23, 1},
                                            Setting{8, 42, 3}));
