@@ -13,6 +13,7 @@
 namespace scorlet::recognition {
 namespace {
 
+// The site language, the layout seed and the user's seat.
 struct Setting {
   int language;
   std::uint32_t layoutSeed;
@@ -154,7 +155,12 @@ TEST_F(TableWindowsRead, AScoreWindowTooShortIsEnlargedUntilTheTableEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Layouts, TableWindowsRead,
                          ::testing::Values(Setting{1, 0, 2}, Setting{3, 11, 0}, Setting{5, 23, 1},
-                                           Setting{8, 42, 3}));
+                                           Setting{8, 42, 3}),
+                         [](const ::testing::TestParamInfo<Setting>& info) {
+                           return "Language" + std::to_string(info.param.language) + "Seed" +
+                                  std::to_string(info.param.layoutSeed) + "Seat" +
+                                  std::to_string(info.param.userSeat);
+                         });
 
 }  // namespace
 }  // namespace scorlet::recognition
