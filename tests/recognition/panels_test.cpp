@@ -304,9 +304,8 @@ TEST(ScoreReading, AZeroZeroRowIsARowAndTheTableEndsOnAnEmptyLine) {
   EXPECT_TRUE(empty.rows.empty());
 }
 
-TEST(ScoreReading, TheFirstLineIsFoundWhicheverDigitBeginsIt) {
-  // "1", "4" and "7" reach one row higher than the other digits: the first ink below the band
-  // is the line's second or its third row.
+TEST(ScoreReading, TheFirstLineIsFoundWhicheverNumberBeginsIt) {
+  // The first ink below the band gives the line's top, whatever the first number is.
   for (int first : {0, 1, 2, 4, 7, 9, -5, 100, 38}) {
     table::ScoreScene scene;
     scene.rows = {{first, 0, 5, 0}, {first + 10, 1, 0, 0}};
