@@ -1,13 +1,21 @@
 // scorlets: the companion on the virtual desktop beside the substitute game table, headless.
-// It prints what it does: going on line, taking the table over, placing the windows, going off
-// line when the table closes.
+// It prints what it does: going on line, taking the table over, placing the windows, the deals
+// it records, going off line when the table closes; at the end how many deals were played, how
+// many the companion recorded in Work/, and how many of those equal the table's own record.
 //
 //   scorlets [--folder DIR] [--deals N] [--seed S]
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "common/WorkFiles.h"
+#include "tableclient/engine/Truth.h"
 
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
@@ -44,6 +52,17 @@ bool ParseArgs(int argc, char** argv, Options& options) {
   return options.deals > 0;
 }
 
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The record files of the Work folder, by stem.
+std::set<std::string> RecordStems(const std::filesystem::path& folder) {
+  const scorlet::WorkFolderScan scan = scorlet::ScanWorkFolder(folder / "Work");
+  return {scan.recordStems.begin(), scan.recordStems.end()};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,6 +80,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  const std::set<std::string> before = RecordStems(options.folder);
   VirtualDesktop desktop;
   auto start = desktop.now();
   auto print = [&desktop, start](const std::string& line) {
@@ -115,11 +135,26 @@ int main(int argc, char** argv) {
         return app.loop.ended || app.loop.OnlineState == companion::WentOffline;
       },
       60u * 60u * 1000u);
-  print("deals played at the table: " + std::to_string(table.dealsPlayed()));
   if (!done) print("the table did not close in time");
   if (!app.loop.ended) {
     companion::CloseSession(app);
     companion::EndProgram(app, companion::ExitNormal);
   }
+
+  // The deals the companion recorded in this run, in order, against the table's records.
+  std::vector<std::string> recorded;
+  for (const std::string& stem : RecordStems(options.folder))
+    if (before.count(stem) == 0) recorded.push_back(stem);
+  std::set<std::string> truths;
+  for (int deal = 1; deal <= table.dealsPlayed(); ++deal)
+    truths.insert(FileBytes(tableOptions.truthFolder / (table::TruthStem(deal) + ".spd")));
+  int equal = 0;
+  for (const std::string& stem : recorded)
+    if (truths.count(FileBytes(std::filesystem::path(options.folder) / "Work" /
+                               RecordFileName(stem))) != 0)
+      ++equal;
+  std::printf("deals played: %d\n", table.dealsPlayed());
+  std::printf("deals recorded: %zu\n", recorded.size());
+  std::printf("recorded deals equal to the table's record: %d of %zu\n", equal, recorded.size());
   return done ? 0 : 1;
 }
