@@ -193,11 +193,11 @@ TrickCardsReading ReadTrickCards(const PanelCapture& picture, const GlyphTables&
   const int y4 = FirstBlackRow(picture, 30, 40, 49);
   if (y4 < 0) return reading;
   // The left edge of the upright cards, the right edges of the left and the right card.
-  const int x1 = FirstBlackColumn(picture, 85, 30, 110, 60);
+  const int x1 = FirstBlackColumn(picture, 85, 30, 110, 59);
   if (x1 < 0) return reading;
-  const int x2 = FirstBlackColumn(picture, 65, 70, 85, 90);
+  const int x2 = FirstBlackColumn(picture, 65, 70, 85, 89);
   if (x2 < 0) return reading;
-  const int x3 = FirstBlackColumn(picture, 230, 70, picture.width(), 90);
+  const int x3 = FirstBlackColumn(picture, 230, 70, picture.width(), 89);
   if (x3 < 0) return reading;
 
   reading.corners = {Point{x1 + 3, y3 + 3}, Point{x2 - 25, y4 + 3}, Point{x1 + 3, y1 + 3},

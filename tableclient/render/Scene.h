@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -57,17 +58,23 @@ struct TableScene {
 struct LastTrickScene {
   std::array<CardCode, 4> cards{};  // by display position, 0 for none
   std::array<std::string, 4> names;
+  std::uint32_t layoutSeed = 0;     // where the cards lie within what the reading allows
 };
 
 struct LastHandScene {
   std::array<std::string, 4> names;  // by seat
-  // [seat][trick]: card text with "[" "]" around the card that led its trick.
+  // [seat][trick]: card text in notation ("TS") with "[" "]" around the card that led its
+  // trick, or "(" ")" for lead mark 2.
   std::array<std::array<std::string, TrickCount>, 4> cells;
+  int language = 1;                  // the row whose suit letters the cards are written with
+  std::uint32_t layoutSeed = 0;
 };
 
 struct ScoreScene {
   std::array<std::string, 2> sideNames;  // "ann/cy", "bob/dee"
   std::vector<ScoreLine> rows;           // one per deal of the game
+  std::uint32_t layoutSeed = 0;
+  int minHeight = 0;                     // the window is never drawn shorter (0: as the rows need)
 };
 
 struct LobbyScene {

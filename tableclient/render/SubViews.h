@@ -1,5 +1,14 @@
-// The small windows the table opens on request, and the lobby.
+// The small windows the table opens on request, and the lobby. The last-trick, last-hand and
+// score windows are drawn the way the companion reads them: cards with black edges at the places
+// its edge scans search, text in the game font on white cells over a grey field, one line every
+// 16 rows. What the reading leaves free (where exactly the cards lie, the band's row, the shade of
+// grey, the cells' padding, the window's size) is drawn from the layout seed; seed 0 is one fixed
+// default.
 #pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/Types.h"
 #include "tableclient/render/Scene.h"
@@ -7,28 +16,39 @@
 
 namespace scorlet::table {
 
-inline constexpr Size LastTrickClient{220, 170};
-inline constexpr Size LastHandClient{580, 80};
+inline constexpr Size LastHandClient{580, 80};  // the narrowest last-hand window
 inline constexpr Size LobbyClient{780, 540};
-inline constexpr int ScoreRowHeight = 14;
-// Client size of the score window for a number of rows (it grows with the game).
-Size ScoreClient(std::size_t rows);
+inline constexpr int SubWindowLinePitch = 16;   // one text line of the last-hand and score windows
+inline constexpr int ScoreRowHeight = SubWindowLinePitch;
 
-// Left and right edge of score column c (0..3), numbers right-aligned in it.
+// Where the last-trick window's four cards lie, by display position (0 bottom, 1 left, 2 top,
+// 3 right): the top and bottom cards upright, the left and right ones lying across.
+struct LastTrickGeometry {
+  Size client;
+  std::array<Rect, 4> cards;
+  std::array<Point, 4> corners;   // top-left corner of each card's corner window
+  std::array<int, 4> startOffset{};  // columns into the window a card lying across starts
+};
+LastTrickGeometry LastTrickLayout(std::uint32_t seed);
+
+// A last-hand cell as the game writes it: "[TS]" becomes "[10S]", "(QH)" in German "(QC)".
+std::string LastHandCellText(std::string_view cell, int language);
+
+// Client size of the score window for a number of rows: room for every row and one empty line
+// after them, which ends the table.
+Size ScoreClient(std::size_t rows, std::uint32_t seed = 0);
+
+// Score column c (0..3): x 1-40, 59-70, 116-150, 176-200, both ends included; numbers stand
+// right-aligned in them.
 struct ColumnRange {
   int left;
   int right;
 };
 ColumnRange ScoreColumnRange(int column);
 
-Image RenderLastTrick(const LastTrickScene& scene, const TextFace& face = DefaultFace());
-Image RenderLastHand(const LastHandScene& scene, const TextFace& face = DefaultFace());
-Image RenderScore(const ScoreScene& scene, const TextFace& face = DefaultFace());
+Image RenderLastTrick(const LastTrickScene& scene, const TextFace& face = GameFace());
+Image RenderLastHand(const LastHandScene& scene, const TextFace& face = GameFace());
+Image RenderScore(const ScoreScene& scene, const TextFace& face = GameFace());
 Image RenderLobby(const LobbyScene& scene, const TextFace& face = DefaultFace());
-
-void DrawLastHandLine(Image& image, int y, const std::string& name,
-                      const std::array<std::string, TrickCount>& cells, const TextFace& face);
-void DrawScoreHeader(Image& image, const ScoreScene& scene, const TextFace& face);
-void DrawScoreRow(Image& image, int y, const ScoreLine& row, const TextFace& face);
 
 }  // namespace scorlet::table

@@ -64,12 +64,25 @@ TableLayout TableClient::CurrentLayout() const {
 void TableClient::DrawSubWindow(int kind) {
   Form* form = IsSubKind(kind) ? SubForm(kind) : nullptr;
   if (!form) return;
-  if (kind == LastTrickKind) ShowImage(*form, RenderLastTrick(BuildLastTrickScene(m_game, Context())));
+  if (kind == LastTrickKind) {
+    LastTrickScene scene = BuildLastTrickScene(m_game, Context());
+    scene.layoutSeed = m_options.layoutSeed;
+    ShowImage(*form, RenderLastTrick(scene, GameFace()));
+  }
   if (kind == LastHandKind) {
     HandRecord none;
-    ShowImage(*form, RenderLastHand(BuildLastHandScene(m_truths.empty() ? none : m_truths.back())));
+    LastHandScene scene = BuildLastHandScene(m_truths.empty() ? none : m_truths.back());
+    scene.language = m_options.language;
+    scene.layoutSeed = m_options.layoutSeed;
+    ShowImage(*form, RenderLastHand(scene, GameFace()));
   }
-  if (kind == ScoreKind) ShowImage(*form, RenderScore(BuildScoreScene(m_game)));
+  if (kind == ScoreKind) {
+    // The window grows with the game and keeps a height it was enlarged to.
+    ScoreScene scene = BuildScoreScene(m_game);
+    scene.layoutSeed = m_options.layoutSeed;
+    scene.minHeight = form->clientSize().height;
+    ShowImage(*form, RenderScore(scene, GameFace()));
+  }
 }
 
 void TableClient::PaintAll() {

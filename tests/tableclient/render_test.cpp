@@ -247,19 +247,58 @@ TEST(TableViewTest, BidButtonsDoNotOverlapAndStayInsideTheClient) {
   EXPECT_LE(layout.HandCard(12).right, layout.tableBox.right - 50);
 }
 
-TEST(SubViewTest, ScoreNumbersAreRightAlignedInFixedColumnsAndTheWindowGrows) {
+TEST(SubViewTest, ScoreNumbersStandInTheFourColumnsAndTheWindowGrows) {
   ScoreScene scene;
   scene.rows = {{71, 1, 41, 1}, {161, 1, -19, 1}};
-  Image image = RenderScore(scene);
-  for (int c = 0; c < 4; ++c) {
-    ColumnRange range = ScoreColumnRange(c);
-    EXPECT_TRUE(HasInk(image, {range.right - 6, 20, range.right, 20 + ScoreRowHeight}, Colors::Black)) << c;
-    if (c > 0) {
-      EXPECT_GT(range.left, ScoreColumnRange(c - 1).right);
+  for (std::uint32_t seed : {0u, 3u, 40u}) {
+    scene.layoutSeed = seed;
+    Image image = RenderScore(scene);
+    for (int c = 0; c < 4; ++c) {
+      ColumnRange range = ScoreColumnRange(c);
+      EXPECT_TRUE(HasInk(image, {range.right - 6, 37, range.right + 1, image.height}, Colors::Black)) << c;
+      EXPECT_FALSE(HasInk(image, {range.right + 1, 37, range.right + 4, image.height}, Colors::Black)) << c;
+      if (c > 0) {
+        EXPECT_GT(range.left, ScoreColumnRange(c - 1).right + 1);
+      }
     }
+    // Room for one empty line after the rows: it is what ends the table.
+    EXPECT_GE(image.height, ScoreClient(scene.rows.size() + 1, seed).height - ScoreRowHeight);
+    scene.rows.resize(25);
+    EXPECT_EQ(RenderScore(scene).height - image.height, 23 * ScoreRowHeight);
+    scene.rows.resize(2);
   }
-  scene.rows.resize(30);
-  EXPECT_GT(RenderScore(scene).height, image.height);
+  // A window the companion made taller keeps its height.
+  scene.minHeight = 700;
+  EXPECT_EQ(RenderScore(scene).height, 700);
+}
+
+TEST(SubViewTest, LastHandCellsAreWrittenInTheLanguageRowsLetters) {
+  EXPECT_EQ(LastHandCellText("[TS]", 1), "[10S]");
+  EXPECT_EQ(LastHandCellText("(QH)", 3), "(QC)");
+  EXPECT_EQ(LastHandCellText("2C", 3), "2T");
+  EXPECT_EQ(LastHandCellText("AD", 5), "AQ");
+  EXPECT_EQ(LastHandCellText("KS", 7), "KP");
+  EXPECT_EQ(LastHandCellText("KH", 8), "KH");
+  EXPECT_EQ(LastHandCellText("", 1), "");
+}
+
+TEST(SubViewTest, LastHandCellsAreSeparatedByOneGreyColumnAndLongNamesWidenTheWindow) {
+  LastHandScene scene;
+  scene.names = {"a", "b", "c", "d"};
+  for (auto& line : scene.cells) line.fill("[TS]");
+  const Image narrow = RenderLastHand(scene);
+  EXPECT_EQ(narrow.width, LastHandClient.width);
+  // Along a text row: white cells, and between them single grey columns.
+  const int y = narrow.height - 3 * SubWindowLinePitch - 8;
+  int greys = 0;
+  for (int x = 1; x + 1 < narrow.width && greys < 13; ++x) {
+    if (narrow.at(x, y) == Colors::White || narrow.at(x, y) == Colors::Black) continue;
+    ++greys;
+    EXPECT_NE(narrow.at(x + 1, y), narrow.at(x, y)) << x;
+  }
+  EXPECT_EQ(greys, 13);
+  scene.names[2] = std::string(30, 'W');
+  EXPECT_GT(RenderLastHand(scene).width, narrow.width);
 }
 
 TEST(LanguageTest, TitlesOfTheTableAndItsWindows) {
