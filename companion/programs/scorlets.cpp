@@ -3,7 +3,7 @@
 // it records, going off line when the table closes; at the end how many deals were played, how
 // many the companion recorded in Work/, and how many of those equal the table's own record.
 //
-//   scorlets [--folder DIR] [--deals N] [--seed S]
+//   scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,9 +30,12 @@ struct Options {
   std::string folder;
   int deals = 4;
   unsigned seed = 7;
+  int seat = 2;         // the user's seat at the table
+  int language = 1;     // the site's language row
+  unsigned layout = 0;  // the table's layout seed (0: the fixed layout)
 };
 
-void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S]\n"); }
+void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]\n"); }
 
 bool ParseArgs(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
@@ -45,6 +48,12 @@ bool ParseArgs(int argc, char** argv, Options& options) {
       options.deals = std::atoi(value);
     } else if (arg == "--seed") {
       options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+    } else if (arg == "--seat") {
+      options.seat = std::atoi(value) & 3;
+    } else if (arg == "--language") {
+      options.language = std::atoi(value);
+    } else if (arg == "--layout") {
+      options.layout = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
     } else {
       return false;
     }
@@ -102,7 +111,13 @@ int main(int argc, char** argv) {
   table::TableClientOptions tableOptions;
   tableOptions.maxDeals = options.deals;
   tableOptions.game.seed = options.seed;
+  tableOptions.userSeat = options.seat;
+  tableOptions.language = options.language;
+  tableOptions.layoutSeed = options.layout;
   tableOptions.closeWhenDone = true;
+  // The finished deal stays on show for five seconds, time for the companion to read the score
+  // and the last hand before the next deal (or game) replaces them.
+  tableOptions.dealPauseMs = 5000;
   tableOptions.truthFolder = std::filesystem::path(options.folder) / "Truth";
   table::TableClient table(*tableProgram, *tableProgram, tableOptions);
   print("the substitute table opens: " + std::to_string(options.deals) + " deals, seed " +

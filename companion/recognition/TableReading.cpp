@@ -39,6 +39,16 @@ recognition::TableCapture CaptureTable(App& app) {
 
 void ShowDeal(App& app) { ShowLiveScoreLines(app); }
 
+// The table still shows a finished deal (thirteen tricks counted), whose bid lines are not the
+// next deal's. Every row of the box is read, so trick lines whose rows are not known yet count.
+bool ShowsFinishedDeal(App& app, const recognition::TableCapture& picture) {
+  const recognition::TrickReading tricks = recognition::ReadTrickLines(
+      picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
+  int total = 0;
+  for (int count : tricks.tricks) total += std::max(0, count);
+  return total == 13;
+}
+
 // Four bids are in: they are this deal's, kept for the record through the play, together with
 // the score rows shown now (the deal's own score will be the next row).
 void KeepDealBids(App& app, const std::array<std::string, 4>& bids) {
@@ -192,7 +202,8 @@ void CaptureBid(App& app, CaptureMode mode) {
       z.cntBidLoc->setCaption(std::to_string(reading.bidLinesFound));
       if (reading.status == recognition::BidStatus::Waiting) {
         status = CaptureStatus::WaitingOrUnchanged;
-      } else if (reading.status == recognition::BidStatus::DealOver) {
+      } else if (reading.status == recognition::BidStatus::DealOver ||
+                 (reading.bidsRead == 4 && ShowsFinishedDeal(app, picture))) {
         status = CaptureStatus::TricksComplete;
       } else {
         bidsRead = reading.bidsRead;
