@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "companion/recognition/LastHand.h"
+#include "companion/recognition/PlayerList.h"
 #include "companion/recognition/RatingHistory.h"
 #include "companion/recognition/TrickStep.h"
 #include "tests/companion/CompanionHarness.h"
@@ -90,6 +91,15 @@ TEST(DealRecordTest, GameEndsAtTheTargetWithoutATie) {
   EXPECT_FALSE(GameEnded(r));
   r.ScoreRowCount = 0;
   EXPECT_FALSE(GameEnded(r));
+}
+
+// The settings keep the user's game IDs in lower case; the list shows names as the site writes
+// them.
+TEST(RatingHistoryTest, UserIsFoundInThePlayerListInAnyCase) {
+  const std::vector<std::string> lines{"Kx9_Ann,1612", "BobBy_Q,prov"};
+  const recognition::NameFound found = recognition::SearchNameInTable(lines, {"bobby_q"});
+  EXPECT_EQ(found.line, "BobBy_Q,prov");
+  EXPECT_EQ(found.index, 1);
 }
 
 HistoryEntry Entry(const std::string& rating) {

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "common/WorkFiles.h"
+#include "companion/recognition/LastHand.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
 #include "platform/virtual/VirtualDesktop.h"
@@ -48,6 +49,8 @@ struct Outcome {
   std::vector<fs::path> recorded;  // the companion's work files, in the order written
   fs::path truthFolder;
   int games = 0;
+  int gamesCompleted = 0;           // deals that ended a game
+  std::vector<std::string> history; // the rating history's lines, newest first
   std::set<std::string> bids;       // every bid text the table recorded
   std::vector<std::string> printed; // what the companion printed on its main window
 };
@@ -98,7 +101,10 @@ Outcome Play(const Session& s) {
     if (truth.ScoreRowCount <= rowsBefore) ++out.games;
     rowsBefore = truth.ScoreRowCount;
     out.bids.insert(truth.Bids.begin(), truth.Bids.end());
+    if (GameEnded(truth)) ++out.gamesCompleted;
   }
+  std::istringstream history(testing::ReadAll(folder / "SpadesHistory.TXT"));
+  for (std::string line; std::getline(history, line);) out.history.push_back(line);
   out.games += out.played > 0 ? 1 : 0;
   const WorkFolderScan scan = ScanWorkFolder(folder / "Work");
   for (const std::string& stem : scan.recordStems)
@@ -147,6 +153,11 @@ TEST_P(RecordedSessionTest, EveryDealIsRecordedAsPlayed) {
   if (s.secondGame) {
     EXPECT_GE(out.games, 2) << "a second game after the first reached 500";
   }
+  // One rating line per completed game, the user's result in it.
+  EXPECT_EQ(static_cast<int>(out.history.size()), out.gamesCompleted);
+  for (const std::string& line : out.history)
+    EXPECT_TRUE(line.find(" Win  (") != std::string::npos || line.find(" Lost (") != std::string::npos)
+        << line;
   EXPECT_TRUE(out.bids.count("N") != 0) << "a Nil bid";
   if (s.doubleNil) {
     EXPECT_TRUE(out.bids.count("D") != 0) << "a Double Nil bid";
