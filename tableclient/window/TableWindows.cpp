@@ -116,6 +116,8 @@ void TableClient::OpenSubWindow(int kind) {
   form.onUnload = [this, kind, &form] {
     if (SubForm(kind) == &form) SubForm(kind) = nullptr;
   };
+  // A window moved to another size (a score window enlarged by its reader) is drawn again.
+  form.onResize = [this, kind] { PaintSubWindow(kind); };
   DrawSubWindow(kind);
   form.setVisible(true);
 }
