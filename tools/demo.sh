@@ -10,26 +10,13 @@ cmake -S . -B ${BUILD:-build} -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build ${BUILD:-build} -j "$JOBS" --target scorlets scorletsut >/dev/null
 
 folder="$PWD/demo"
-rm -rf "$folder/Truth" "$folder/GameRec"
-mkdir -p "$folder/Work"
+rm -rf "$folder/Truth" "$folder/GameRec" "$folder/Work"
+mkdir -p "$folder"
+# The demo's own settings: the user's game ID, so the companion finds the user's seat (the
+# substitute table seats the user South), and the trick counter that follows each trick.
+printf 'MyYahooID=South\r\nBidTrickCounter=(110,315),(500,400)\r\n' > "$folder/ScorletS.INI"
 echo "== ScorletS beside the substitute table"
 ${BUILD:-build}/companion/scorlets --folder "$folder" --deals "${DEALS:-4}" --seed "${SEED:-7}"
-
-# The companion cannot read cards off the screen yet, so it records no deals of its own. The
-# substitute table writes its own record of every deal in the same work-file format (Truth/);
-# those records stand in for the companion's in Work/ so that the summary pages have deals.
-recorded=$(find "$folder/Work" -maxdepth 1 -name '[0-9]*.spd' | wc -l)
-if [ "$recorded" -eq 0 ]; then
-  prefix=$(date +%m_%d_)
-  n=0
-  while [ -e "$folder/Work/${prefix}$(printf %03d $((n + 1))).spd" ]; do n=$((n + 1)); done
-  for truth in "$folder"/Truth/truth_*.spd; do
-    [ -e "$truth" ] || continue
-    n=$((n + 1))
-    cp "$truth" "$folder/Work/${prefix}$(printf %03d "$n").spd"
-  done
-  echo "   (no deals recorded by the companion yet: the table's own records were put in Work/)"
-fi
 
 echo "== ScorletSut"
 ${BUILD:-build}/summary/scorletsut --folder "$folder"

@@ -19,9 +19,9 @@ namespace {
 
 void RunTrickStep(App& app) {
   if (app.flags.trickStepCards) {
-    TrickStepCards(app);
+    CapturePlayedTrick(app);
   } else {
-    TrickStepCount(app);
+    WatchTrickCounts(app);
   }
 }
 

@@ -1,13 +1,21 @@
 // scorlets: the companion on the virtual desktop beside the substitute game table, headless.
-// It prints what it does: going on line, taking the table over, placing the windows, going off
-// line when the table closes.
+// It prints what it does: going on line, taking the table over, placing the windows, the deals
+// it records, going off line when the table closes; at the end how many deals were played, how
+// many the companion recorded in Work/, and how many of those equal the table's own record.
 //
-//   scorlets [--folder DIR] [--deals N] [--seed S]
+//   scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "common/WorkFiles.h"
+#include "tableclient/engine/Truth.h"
 
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
@@ -22,9 +30,12 @@ struct Options {
   std::string folder;
   int deals = 4;
   unsigned seed = 7;
+  int seat = 2;         // the user's seat at the table
+  int language = 1;     // the site's language row
+  unsigned layout = 0;  // the table's layout seed (0: the fixed layout)
 };
 
-void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S]\n"); }
+void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]\n"); }
 
 bool ParseArgs(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
@@ -37,11 +48,28 @@ bool ParseArgs(int argc, char** argv, Options& options) {
       options.deals = std::atoi(value);
     } else if (arg == "--seed") {
       options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+    } else if (arg == "--seat") {
+      options.seat = std::atoi(value) & 3;
+    } else if (arg == "--language") {
+      options.language = std::atoi(value);
+    } else if (arg == "--layout") {
+      options.layout = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
     } else {
       return false;
     }
   }
   return options.deals > 0;
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The record files of the Work folder, by stem.
+std::set<std::string> RecordStems(const std::filesystem::path& folder) {
+  const scorlet::WorkFolderScan scan = scorlet::ScanWorkFolder(folder / "Work");
+  return {scan.recordStems.begin(), scan.recordStems.end()};
 }
 
 }  // namespace
@@ -61,6 +89,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  const std::set<std::string> before = RecordStems(options.folder);
   VirtualDesktop desktop;
   auto start = desktop.now();
   auto print = [&desktop, start](const std::string& line) {
@@ -82,7 +111,13 @@ int main(int argc, char** argv) {
   table::TableClientOptions tableOptions;
   tableOptions.maxDeals = options.deals;
   tableOptions.game.seed = options.seed;
+  tableOptions.userSeat = options.seat;
+  tableOptions.language = options.language;
+  tableOptions.layoutSeed = options.layout;
   tableOptions.closeWhenDone = true;
+  // The finished deal stays on show for five seconds, time for the companion to read the score
+  // and the last hand before the next deal (or game) replaces them.
+  tableOptions.dealPauseMs = 5000;
   tableOptions.truthFolder = std::filesystem::path(options.folder) / "Truth";
   table::TableClient table(*tableProgram, *tableProgram, tableOptions);
   print("the substitute table opens: " + std::to_string(options.deals) + " deals, seed " +
@@ -115,11 +150,26 @@ int main(int argc, char** argv) {
         return app.loop.ended || app.loop.OnlineState == companion::WentOffline;
       },
       60u * 60u * 1000u);
-  print("deals played at the table: " + std::to_string(table.dealsPlayed()));
   if (!done) print("the table did not close in time");
   if (!app.loop.ended) {
     companion::CloseSession(app);
     companion::EndProgram(app, companion::ExitNormal);
   }
+
+  // The deals the companion recorded in this run, in order, against the table's records.
+  std::vector<std::string> recorded;
+  for (const std::string& stem : RecordStems(options.folder))
+    if (before.count(stem) == 0) recorded.push_back(stem);
+  std::set<std::string> truths;
+  for (int deal = 1; deal <= table.dealsPlayed(); ++deal)
+    truths.insert(FileBytes(tableOptions.truthFolder / (table::TruthStem(deal) + ".spd")));
+  int equal = 0;
+  for (const std::string& stem : recorded)
+    if (truths.count(FileBytes(std::filesystem::path(options.folder) / "Work" /
+                               RecordFileName(stem))) != 0)
+      ++equal;
+  std::printf("deals played: %d\n", table.dealsPlayed());
+  std::printf("deals recorded: %zu\n", recorded.size());
+  std::printf("recorded deals equal to the table's record: %d of %zu\n", equal, recorded.size());
   return done ? 0 : 1;
 }

@@ -112,7 +112,8 @@ NameFound SearchNameInTable(const std::vector<std::string>& lines,
       continue;
     }
     for (const std::string& line : lines) {
-      if (line.find(name) != std::string::npos) return {line, static_cast<int>(i) + 1};
+      // Game IDs are the same in any case (the settings keep them in lower case).
+      if (ContainsNoCase(line, name)) return {line, static_cast<int>(i) + 1};
     }
   }
   return {};

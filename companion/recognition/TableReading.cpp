@@ -26,9 +26,8 @@ namespace {
 constexpr std::uint32_t BidRepeatMs = 1000;
 constexpr std::uint32_t FourBidsRepeatMs = 2000;
 constexpr int ErrorsBeforeLongWait = 3;
-// The interim end-of-deal watch repeats every second.
-constexpr std::uint32_t DealWatchMs = 1000;
-constexpr std::uint32_t TrickWatchMs = 800;
+// Readings of the score while the deal's bids come in.
+constexpr int BiddingScoreAttempts = 3;
 
 double SettleSeconds(const App& app) { return app.reading.captureSlow ? 0.5 : 0.1; }
 
@@ -40,8 +39,35 @@ recognition::TableCapture CaptureTable(App& app) {
 
 void ShowDeal(App& app) { ShowLiveScoreLines(app); }
 
-// The trick counts of the table; false when the table could not be read.
-bool ReadTricks(App& app, std::array<int, 4>& tricks, bool& okShown) {
+// The table still shows a finished deal (thirteen tricks counted), whose bid lines are not the
+// next deal's. Every row of the box is read, so trick lines whose rows are not known yet count.
+bool ShowsFinishedDeal(App& app, const recognition::TableCapture& picture) {
+  const recognition::TrickReading tricks = recognition::ReadTrickLines(
+      picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
+  int total = 0;
+  for (int count : tricks.tricks) total += std::max(0, count);
+  return total == 13;
+}
+
+// Four bids are in: they are this deal's, kept for the record through the play, together with
+// the score rows shown now (the deal's own score will be the next row).
+void KeepDealBids(App& app, const std::array<std::string, 4>& bids) {
+  TableReadingState& r = app.reading;
+  r.SeatBids = bids;
+  r.scoreRowsAtBidding = -1;
+  HandRecord score;
+  for (int attempt = 0; attempt < BiddingScoreAttempts; ++attempt) {
+    if (CaptScore(app, score) == CaptureStatus::Ok) {
+      r.scoreRowsAtBidding = score.ScoreRowCount;
+      r.scoreReadThisGame = true;
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown) {
   if (!app.reading.box.located()) LocateTableBox(app);
   if (!app.reading.box.located()) return false;
   const recognition::TableCapture picture = CaptureTable(app);
@@ -62,32 +88,18 @@ bool ReadTricks(App& app, std::array<int, 4>& tricks, bool& okShown) {
   return true;
 }
 
-// The deal's end as the trick counts show it.
-void WatchTrickCounts(App& app) {
-  TableReadingState& r = app.reading;
-  if (app.loop.busy.trickStep) return;
-  app.loop.busy.trickStep = true;
-  app.loop.slots.Arm(SlotTrickStep, app.Now(), TrickWatchMs);
-  std::array<int, 4> tricks{};
-  bool okShown = false;
-  if (ReadTricks(app, tricks, okShown)) {
-    const int total = tricks[0] + tricks[1] + tricks[2] + tricks[3];
-    bool over = total == 13;
-    if (total == 0) {
-      over = over || r.PreviousTotal > 0;
-    } else if (total < r.PreviousTotal) {
-      over = okShown || r.PreviousTotal >= 10;
-    }
-    r.PreviousTotal = total;
-    if (total == 11) app.loop.slots.Arm(SlotLastHand, app.Now(), 3000);
-    if (total == 12) app.loop.slots.Arm(SlotLastHand, app.Now(), 2000);
-    if (over) r.dealOver = true;
-  }
-  app.loop.busy.trickStep = false;
-  if (r.dealOver) CaptureLastHand(app, CaptureMode::Automatic);
+recognition::PanelCapture CaptureGameWindow(App& app, int kind) {
+  const WindowHandle window = app.game.handle(kind);
+  if (window == 0) return {};
+  App* a = &app;
+  return recognition::CapturePanel(
+      app.desktop, window, app.reading.panels[static_cast<std::size_t>(kind)],
+      [a, kind] {
+        FindGameWindows(*a, kind);
+        return a->game.handle(kind);
+      },
+      SettleSeconds(app));
 }
-
-}  // namespace
 
 void BuildGlyphTables(App& app) { app.reading.glyphs = recognition::BuildGlyphTables(); }
 
@@ -148,28 +160,6 @@ void BuildPlayerList(App& app) {
   app.frmZ.cntPlayer->setCaption(std::to_string(r.PlayerList.size()));
 }
 
-void ReadShowRating(App& app, RatingMode mode) {
-  TableReadingState& r = app.reading;
-  Label& rating = *app.frmZ.MyRating;
-  rating.setCaption("");
-  const auto& names = app.settings.myYahooIds;
-  if (!names.empty()) {
-    const int tries = static_cast<int>(mode) + 1;
-    for (int attempt = 0; attempt < tries; ++attempt) {
-      if (mode != RatingMode::TableFound) BuildPlayerList(app);
-      const recognition::NameFound found = recognition::SearchNameInTable(r.PlayerList, names);
-      if (found.line.empty()) continue;
-      const recognition::RatingDisplay shown =
-          recognition::ShowMyRating(recognition::RatingOfLine(found.line), app.Japanese());
-      rating.setFontBold(shown.bold);
-      rating.setCaption(shown.text);
-      rating.setVisible(true);
-      if (shown.value > 1000 || shown.value == -1) break;
-    }
-  }
-  app.flags.trickStepCards = app.settings.countCards;
-}
-
 bool TestMyTurn(App& app) {
   if (app.game.TableWindow == 0) return false;
   if (!app.reading.box.located()) LocateTableBox(app);
@@ -212,7 +202,8 @@ void CaptureBid(App& app, CaptureMode mode) {
       z.cntBidLoc->setCaption(std::to_string(reading.bidLinesFound));
       if (reading.status == recognition::BidStatus::Waiting) {
         status = CaptureStatus::WaitingOrUnchanged;
-      } else if (reading.status == recognition::BidStatus::DealOver) {
+      } else if (reading.status == recognition::BidStatus::DealOver ||
+                 (reading.bidsRead == 4 && ShowsFinishedDeal(app, picture))) {
         status = CaptureStatus::TricksComplete;
       } else {
         bidsRead = reading.bidsRead;
@@ -247,6 +238,7 @@ void CaptureBid(App& app, CaptureMode mode) {
             }
           }
           status = CaptureStatus::FourBids;
+          KeepDealBids(app, reading.bids);
         } else {
           status = CaptureStatus::SomeBids;
         }
@@ -280,38 +272,15 @@ void CaptureBid(App& app, CaptureMode mode) {
   if (status == CaptureStatus::FourBids && loop.slots.Armed(SlotBidCapture)) BeginPlay(app);
 }
 
-void TrickStepCards(App& app) { WatchTrickCounts(app); }
-void TrickStepCount(App& app) { WatchTrickCounts(app); }
-
-// Until the last hand is read from its window, the deal ends when the trick counts show it:
-// the next deal begins.
-void CaptureLastHand(App& app, CaptureMode) {
-  TableReadingState& r = app.reading;
-  if (app.loop.lastHandCapturing) return;
-  app.loop.lastHandCapturing = true;
-  if (!r.dealOver) {
-    std::array<int, 4> tricks{};
-    bool okShown = false;
-    if (ReadTricks(app, tricks, okShown)) {
-      const int total = tricks[0] + tricks[1] + tricks[2] + tricks[3];
-      r.dealOver = total == 13 || okShown;
-    }
-  }
-  app.loop.lastHandCapturing = false;
-  if (r.dealOver) {
-    app.Trace("the deal is over");
-    BeginDeal(app);
-  } else {
-    app.loop.slots.Arm(SlotLastHand, app.Now(), DealWatchMs);
-  }
-}
-
 void ResetDealCapture(App& app) {
   TableReadingState& r = app.reading;
   r.previousBids = {};
   r.MostBidsRead = 0;
   r.PreviousTotal = -1;
   r.dealOver = false;
+  r.SeatBids = {};
+  r.scoreRowsAtBidding = -1;
+  r.trick = {};
   app.deal.tricksShown = false;
 }
 
@@ -326,6 +295,7 @@ void ForgetTable(App& app) {
   r.captureSlow = false;
   r.lastTrickMinimised = false;
   r.consecutiveErrors = 0;
+  r.scoreReadThisGame = false;
 }
 
 void SetCaptureSlow(App& app, bool slow) { app.reading.captureSlow = slow; }

@@ -3,9 +3,13 @@
 // procedures capture, read, and put what was read into the program's records.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "common/WorkFiles.h"
+#include "companion/recognition/PanelReaders.h"
 #include "companion/recognition/Picture.h"
 
 namespace scorlet::companion {
@@ -41,10 +45,38 @@ void PrepareGlyphsForTable(App& app);
 
 // The bid pass (main loop and bid button).
 void CaptureBid(App& app, CaptureMode mode);
-// The two forms of the trick step: reading the last-trick window's cards, or counting tricks.
-void TrickStepCards(App& app);
-void TrickStepCount(App& app);
-// The last-hand procedure: reads the last hand and the score and records the deal.
+// The two forms of the trick step: reading the last-trick window's cards as each trick is won,
+// or following the trick counts only. Each re-arms itself and ends the deal when it is over.
+void CapturePlayedTrick(App& app);
+void WatchTrickCounts(App& app);
+
+// How CaptureTrickCards keeps what it read: count the cards as recorded, only remember them
+// (the count of cards starts again), or record them only when the trick is not the last one.
+enum class TrickCaptureMode : std::int32_t { Record = 0, Remember = 1, RecordIfNew = 2 };
+// The four cards of the last-trick window by display position (suit 0..3, rank 2..14). Rank -1
+// in seat 0's place when two attempts failed; every rank 0 when the trick was recorded already.
+void CaptureTrickCards(App& app, std::array<int, 4>& suits, std::array<int, 4>& ranks,
+                       TrickCaptureMode mode);
+// Records one trick of the deal: its leader, voids, winner (`winnerByCounts` when the counts
+// named one, else by the cards) and the four cards.
+void spdCapture4Cards(App& app, const std::array<int, 4>& suits, const std::array<int, 4>& ranks,
+                      int winnerByCounts);
+// The trick counts of the table by display position and whether it shows its end-of-deal "OK";
+// false when the table could not be read.
+bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown);
+
+// The client area of the game's window of `kind` (1..3), restored and on the screen; empty when
+// the window is gone.
+recognition::PanelCapture CaptureGameWindow(App& app, int kind);
+
+// The score window read into `record` (ScoreRows, ScoreRowCount), enlarging it while rows reach
+// below its bottom. Ok, ScoreWindowMissing or ScoreNotRead.
+CaptureStatus CaptScore(App& app, HandRecord& record);
+// The last-hand window read: names and cards in the window's order. Ok, LastHandWindowMissing
+// or LastHandNotRead.
+CaptureStatus ReadLastHand(App& app, recognition::LastHandReading& reading);
+// The last-hand procedure: reads the score and the last hand, records a deal that has ended,
+// and starts the next deal (and, after a game's end, the next game).
 void CaptureLastHand(App& app, CaptureMode mode);
 // True while the table shows that it is the user's turn.
 bool TestMyTurn(App& app);
@@ -52,6 +84,8 @@ bool TestMyTurn(App& app);
 // The player list of a newly found table (sets TableSetUp) and the user's rating.
 void BuildPlayerList(App& app);
 void ReadShowRating(App& app, RatingMode mode);
+// The user's new rating from the "newrating:" line the table shows after a game; 0 when none.
+int GetRenewedRating(App& app, const std::string& name);
 
 // A new deal begins: the per-deal reading state is cleared.
 void ResetDealCapture(App& app);

@@ -139,7 +139,7 @@ RecordOutcome RecordHand(App& app) {
   const int seat = AutoSeat(app) ? UserSeat(app, capture) : 0;
   sitNESW(app, seat);
   for (std::size_t k = 0; k < 4; ++k) {
-    capture.Bids[(static_cast<std::size_t>(seat) + k) % 4] = app.deal.bids[k];
+    capture.Bids[(static_cast<std::size_t>(seat) + k) % 4] = app.reading.SeatBids[k];
   }
 
   const fs::path folder = WorkFolder(app);

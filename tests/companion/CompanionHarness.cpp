@@ -36,7 +36,9 @@ std::string ReadAll(const std::filesystem::path& path) {
 Harness::Harness(const std::string& name, VirtualDesktopConfig config)
     : desktop(std::move(config)), folder(TestFolder(name)) {}
 
-void Harness::WriteIni(const std::string& text) {
+void Harness::WriteIni(const std::string& text) { WriteIniTo(folder, text); }
+
+void Harness::WriteIniTo(const std::filesystem::path& folder, const std::string& text) {
   std::ofstream(folder / "ScorletS.INI", std::ios::binary) << text;
 }
 

@@ -24,6 +24,7 @@ class Harness {
 
   // Writes the initialisation file ScorletS.INI of the program folder.
   void WriteIni(const std::string& text);
+  static void WriteIniTo(const std::filesystem::path& folder, const std::string& text);
   // Starts the companion. With manualTicks its timer is stopped after start-up and the test
   // runs the ticks itself with Tick().
   bool Start(bool manualTicks = true);

@@ -86,7 +86,7 @@ TEST_F(RecordTest, HandIsSavedOnceTurnedToTheUsersSeat) {
   App& a = app();
   ASSERT_TRUE(a.frmZ.menuSeat[4]->checked());
   a.record.CaptureRecord = LegalDeal();
-  a.deal.bids = {"3", "N", "4", ""};  // by display position, the user first
+  a.reading.SeatBids = {"3", "N", "4", ""};  // by display position, the user first
 
   EXPECT_EQ(RecordHand(a), RecordOutcome::Saved);
   ASSERT_EQ(Listed().size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(RecordTest, ManualSeatLastsOnlyUntilTheNextHand) {
   App& a = app();
   ASSERT_TRUE(h->program->clickMenu("frmZ", "menuSeat1"));
   a.record.CaptureRecord = LegalDeal();
-  a.deal.bids = {"1", "2", "3", "4"};
+  a.reading.SeatBids = {"1", "2", "3", "4"};
   ASSERT_EQ(RecordHand(a), RecordOutcome::Saved);
   EXPECT_EQ(a.SeatRotation, (scorlet::SeatRotation{0, 1, 2, 3}));
   HandRecord back;

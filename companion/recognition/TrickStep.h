@@ -1,0 +1,42 @@
+// The rules of the trick step that need no window: who won a trick by the trick counts or by the
+// cards, and when the trick counts show that the deal is over. The procedures that capture the
+// table and the last-trick window (CapturePlayedTrick, WatchTrickCounts) use them.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace scorlet::companion {
+
+// 1 Nil, 2 Double Nil (either form), 0 any other bid.
+int NilKind(const std::string& bid);
+
+struct WinnerByCounts {
+  int winner = -1;                  // the display position whose count rose; -1 none
+  std::array<int, 3> teamTricks{};  // positions 0+2, 1+3, and both
+  std::array<int, 4> brokenNil{};   // the Nil kind of a Nil bidder whose count rose, else 0
+  int nilsBroken = 0;               // how many Nil bidders took a trick in this reading
+};
+// Compares the counts read with the previous ones (which become the counts read). With several
+// seats risen the last one wins.
+WinnerByCounts GetWinner(const std::array<int, 4>& tricks, std::array<int, 4>& previousTricks,
+                         const std::array<std::string, 4>& seatBids);
+
+// The winner of a trick from its cards (suit 0..3, rank 2..14 by display position) and its
+// leader: the highest card of the led suit unless a spade was played, then the highest spade.
+// -1 when the leader is not known.
+int WinnerByCards(const std::array<int, 4>& suits, const std::array<int, 4>& ranks, int leader);
+
+// Whether the trick counts just read end the deal. `highestTotal` is the largest total seen in
+// the deal before this reading; a deal in which no trick was yet counted never ends on a total
+// of 0. `okShown`: the table shows its end-of-deal "OK" (the counting form looks for it).
+struct DealEndTest {
+  int total = 0;
+  int previousTotal = -1;
+  int highestTotal = 0;
+  bool okShown = false;
+  bool countingForm = false;
+};
+bool DealOverByCounts(const DealEndTest& test);
+
+}  // namespace scorlet::companion

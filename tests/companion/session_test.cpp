@@ -1,0 +1,200 @@
+// Whole sessions at the substitute table on the virtual desktop: the companion records every
+// deal from what it reads on the screen, and every work file it writes must equal the table's
+// own record of that deal byte for byte, the count recorded equal to the count played.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+#include "common/WorkFiles.h"
+#include "companion/recognition/LastHand.h"
+#include "companion/main/MainLoop.h"
+#include "companion/main/Program.h"
+#include "platform/virtual/VirtualDesktop.h"
+#include "platform/virtual/VirtualProgram.h"
+#include "tableclient/engine/Truth.h"
+#include "tableclient/window/TableClient.h"
+#include "tests/companion/CompanionHarness.h"
+
+namespace scorlet::companion {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class StepForm { Cards, Counting, LastHandOnly };
+
+struct Session {
+  std::string name;
+  std::uint32_t seed = 1;
+  int deals = 40;
+  int userSeat = 2;
+  int language = 1;
+  std::uint32_t layoutSeed = 0;
+  StepForm form = StepForm::Counting;
+  bool suicide = false;
+  bool secondGame = true;   // the session plays past a game's end at 500
+  bool doubleNil = false;   // the session holds a Double Nil bid
+  // The finished deal stays on show this long; the reading of the score and the last hand
+  // (two captures with their repaint waits, after the trick counts' capture) takes about two
+  // seconds of it.
+  int dealPauseMs = 5000;
+};
+
+void PrintTo(const Session& s, std::ostream* os) { *os << s.name; }
+
+struct Outcome {
+  int played = 0;
+  std::vector<fs::path> recorded;  // the companion's work files, in the order written
+  fs::path truthFolder;
+  int games = 0;
+  int gamesCompleted = 0;           // deals that ended a game
+  std::vector<std::string> history; // the rating history's lines, newest first
+  std::set<std::string> bids;       // every bid text the table recorded
+  std::vector<std::string> printed; // what the companion printed on its main window
+};
+
+std::string IniFor(const Session& s, const std::string& userName) {
+  std::string ini = "MyYahooID=" + userName + "\r\n";
+  if (s.form != StepForm::LastHandOnly) ini += "BidTrickCounter=(110,315),(500,400)\r\n";
+  if (s.form == StepForm::Cards) ini += "CountCards=(644,20)\r\n";
+  return ini;
+}
+
+Outcome Play(const Session& s) {
+  Outcome out;
+  const fs::path folder = testing::TestFolder("Session" + s.name);
+  VirtualDesktop desktop;
+  auto tableProgram = desktop.startProgram("SpadesTable", folder.string());
+  table::TableClientOptions options;
+  options.game.seed = s.seed;
+  options.game.options.suicide = s.suicide;
+  options.maxDeals = s.deals;
+  options.userSeat = s.userSeat;
+  options.language = s.language;
+  options.layoutSeed = s.layoutSeed;
+  options.dealPauseMs = s.dealPauseMs;
+  options.closeWhenDone = true;
+  options.truthFolder = folder / "Truth";
+  out.truthFolder = options.truthFolder;
+  table::TableClient table(*tableProgram, *tableProgram, options);
+  const std::string user = table.options().game.names[static_cast<std::size_t>(s.userSeat & 3)];
+  testing::Harness::WriteIniTo(folder, IniFor(s, user));
+
+  auto companionProgram = desktop.startProgram("ScorletS", folder.string());
+  Companion companion(*companionProgram, *companionProgram);
+  App& app = companion.app();
+  EXPECT_TRUE(companion.Start());
+  EXPECT_TRUE(table.Open());
+  desktop.runUntil(
+      [&] { return app.loop.ended || app.loop.OnlineState == WentOffline; },
+      static_cast<std::uint32_t>(s.deals + 5) * 120u * 1000u);
+  out.printed = companionProgram->drawnTexts("frmZ");
+  if (!app.loop.ended) {
+    CloseSession(app);
+    EndProgram(app, ExitNormal);
+  }
+  out.played = table.dealsPlayed();
+  int rowsBefore = 0;
+  for (const HandRecord& truth : table.truths()) {
+    if (truth.ScoreRowCount <= rowsBefore) ++out.games;
+    rowsBefore = truth.ScoreRowCount;
+    out.bids.insert(truth.Bids.begin(), truth.Bids.end());
+    if (GameEnded(truth)) ++out.gamesCompleted;
+  }
+  std::istringstream history(testing::ReadAll(folder / "SpadesHistory.TXT"));
+  for (std::string line; std::getline(history, line);) out.history.push_back(line);
+  out.games += out.played > 0 ? 1 : 0;
+  const WorkFolderScan scan = ScanWorkFolder(folder / "Work");
+  for (const std::string& stem : scan.recordStems)
+    out.recorded.push_back(folder / "Work" / RecordFileName(stem));
+  return out;
+}
+
+// The first line where two files differ, "" when they are equal.
+std::string FirstDifference(const std::string& ours, const std::string& truth) {
+  if (ours == truth) return "";
+  std::istringstream a(ours);
+  std::istringstream b(truth);
+  std::string lineA;
+  std::string lineB;
+  for (int n = 1;; ++n) {
+    const bool moreA = static_cast<bool>(std::getline(a, lineA));
+    const bool moreB = static_cast<bool>(std::getline(b, lineB));
+    if (!moreA && !moreB) return "the line ends differ";
+    if (lineA != lineB || moreA != moreB)
+      return "line " + std::to_string(n) + "\n  recorded: " + (moreA ? lineA : "(none)") +
+             "\n  played:   " + (moreB ? lineB : "(none)");
+  }
+}
+
+// Every deal played was recorded, each equal to the table's record of it.
+void ExpectRecordedExactly(const Outcome& out) {
+  ASSERT_GT(out.played, 0);
+  for (std::size_t i = 0; i < out.recorded.size() && i < static_cast<std::size_t>(out.played);
+       ++i) {
+    const fs::path truth = out.truthFolder / (table::TruthStem(static_cast<int>(i) + 1) + ".spd");
+    const std::string difference =
+        FirstDifference(testing::ReadAll(out.recorded[i]), testing::ReadAll(truth));
+    ASSERT_EQ(difference, "") << "deal " << i + 1 << ": " << out.recorded[i].filename()
+                              << " against " << truth.filename();
+  }
+  ASSERT_EQ(static_cast<int>(out.recorded.size()), out.played) << "deals recorded";
+}
+
+class RecordedSessionTest : public ::testing::TestWithParam<Session> {};
+
+TEST_P(RecordedSessionTest, EveryDealIsRecordedAsPlayed) {
+  const Session& s = GetParam();
+  const Outcome out = Play(s);
+  ExpectRecordedExactly(out);
+  EXPECT_EQ(out.played, s.deals);
+  if (s.secondGame) {
+    EXPECT_GE(out.games, 2) << "a second game after the first reached 500";
+  }
+  // One rating line per completed game, the user's result in it.
+  EXPECT_EQ(static_cast<int>(out.history.size()), out.gamesCompleted);
+  for (const std::string& line : out.history)
+    EXPECT_TRUE(line.find(" Win  (") != std::string::npos || line.find(" Lost (") != std::string::npos)
+        << line;
+  EXPECT_TRUE(out.bids.count("N") != 0) << "a Nil bid";
+  if (s.doubleNil) {
+    EXPECT_TRUE(out.bids.count("D") != 0) << "a Double Nil bid";
+  }
+}
+
+// Seats, language rows, layouts and both forms of the trick step (and neither: the last hand
+// watched alone). The suicide table makes every partnership bid Nil or Double Nil.
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, RecordedSessionTest,
+    ::testing::Values(
+        Session{"SouthCards", 11, 40, 2, 1, 0, StepForm::Cards, false, true, true},
+        Session{"NorthCountingGerman", 12, 40, 0, 3, 5, StepForm::Counting, false, true, true},
+        Session{"EastCardsItalian", 13, 40, 1, 5, 9, StepForm::Cards, true, false},
+        Session{"WestCountingSuicide", 14, 40, 3, 1, 17, StepForm::Counting, true, false},
+        Session{"SouthLastHandOnly", 15, 40, 2, 1, 23, StepForm::LastHandOnly, false, true, true}),
+    [](const ::testing::TestParamInfo<Session>& info) { return info.param.name; });
+
+// A table that starts the next game at once clears its score before the game's last deal can
+// be read: that deal is not recorded, the user is told, and every other deal is.
+TEST(SessionEdgeTest, DealWhoseScoreWasClearedIsNotRecordedAndTheUserIsTold) {
+  Session s{"NoPause", 11, 16, 2, 1, 0, StepForm::LastHandOnly, false, true};
+  s.dealPauseMs = 0;
+  const Outcome out = Play(s);
+  ASSERT_GE(out.games, 2);
+  const bool told = std::any_of(out.printed.begin(), out.printed.end(), [](const std::string& t) {
+    return t.rfind("  The deal was not recorded: ", 0) == 0;
+  });
+  EXPECT_TRUE(told);
+  EXPECT_LT(static_cast<int>(out.recorded.size()), out.played);
+  // Whatever was recorded is exact: each file equals one of the deals played.
+  std::set<std::string> truths;
+  for (int d = 1; d <= out.played; ++d)
+    truths.insert(testing::ReadAll(out.truthFolder / (table::TruthStem(d) + ".spd")));
+  for (const fs::path& file : out.recorded)
+    EXPECT_TRUE(truths.count(testing::ReadAll(file)) != 0) << file.filename();
+}
+
+}  // namespace
+}  // namespace scorlet::companion
