@@ -116,11 +116,22 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   l.bidControl = {controlLeft, controlTop, controlLeft + 30, controlTop + 14};
   const int listLeft = box.right - 50 + dice.Pick(6, 14, 8);
   const int listTop = l.bidControl.bottom + dice.Pick(6, 12, 8);
-  l.playerList = {listLeft, listTop, clientRight, std::min(clientBottom - 15, listTop + 8 * ListLinePitch)};
   l.ratingGap = dice.Pick(8, 24, 12);
 
-  const int bandTop = window.height - TurnBandTopFromBottom;
-  l.turnBand = {TurnBandLeft, bandTop, TurnBandRight, bandTop + TurnBandRows};
+  // What the reading leaves free beyond the positions: the gap before a line's value, where
+  // the prompt stands across the box, the list's line pitch and highlight band, the turn band's
+  // extent.
+  l.valueGap = dice.Pick(1, 10, 3);
+  l.promptSlack = dice.Pick(0, 1000, 500);
+  l.listPitch = dice.Pick(ListLinePitch, ListLinePitch + 6, ListLinePitch);
+  const int bandRoom = l.listPitch - LineRows;
+  l.bandAbove = dice.Pick(0, bandRoom / 2, 2);
+  l.bandBelow = dice.Pick(0, bandRoom - l.bandAbove, 2);
+  l.playerList = {listLeft, listTop, clientRight, std::min(clientBottom - 15, listTop + 8 * l.listPitch)};
+  const int stripTop = window.height - TurnStripTopFromBottom;
+  const int bandTop = stripTop + dice.Pick(1, TurnStripRows - 1, 3);
+  l.turnBand = {dice.Pick(TurnStripLeft - 20, TurnStripLeft, 100), bandTop,
+                dice.Pick(TurnStripRight, TurnStripRight + 20, 134), bandTop + dice.Pick(1, 10, 7)};
   return l;
 }
 

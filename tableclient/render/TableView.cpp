@@ -39,6 +39,16 @@ int LineLeft(const Rect& quadrant, int width, int slack) {
   return quadrant.left + Margin + free * std::clamp(slack, 0, 1000) / 1000;
 }
 
+// A keyword and its value, the layout's gap between them, placed across the quadrant.
+Rect KeywordLine(const TableCanvas& c, int quadrant, int top, int slack, const std::string& keyword,
+                 const std::string& value) {
+  const int width = c.face.Width(keyword) + c.layout.valueGap + c.face.Width(value);
+  const int x = LineLeft(c.layout.QuadrantRect(quadrant), width, slack);
+  const Rect label = Text(c, {x, top}, keyword);
+  Text(c, {label.right + c.layout.valueGap, top}, value);
+  return {x, top, x + width, top + c.face.Height()};
+}
+
 std::string RatingText(int rating) { return rating > 0 ? std::to_string(rating) : "prov"; }
 
 }  // namespace
@@ -131,11 +141,12 @@ void DrawPlayerList(const TableCanvas& c) {
   c.drawn.playerList = l.playerList;
   int y = l.playerList.top;
   const int bandLeft = l.tableBox.right - 50;
-  for (int p = 0; p < 4; ++p, y += ListLinePitch) {
+  for (int p = 0; p < 4; ++p, y += l.listPitch) {
     const SeatView& seat = c.scene.seats[At(p)];
     Color ink = Colors::Black;
     if (p == c.scene.highlightedSeat) {
-      const Rect band{bandLeft, y - 2, l.clientOrigin.x + l.client.width, y + 14};
+      const Rect band{bandLeft, y - l.bandAbove, l.clientOrigin.x + l.client.width,
+                      y + c.face.Height() + l.bandBelow};
       FillRect(c.image, band, Colors::Black);
       c.drawn.highlight = band;
       ink = Colors::White;
@@ -144,7 +155,7 @@ void DrawPlayerList(const TableCanvas& c) {
     const Rect rating = Text(c, {name.right + l.ratingGap, y}, RatingText(seat.rating), ink);
     c.drawn.listLines.push_back({name.left, y, rating.right, rating.bottom});
   }
-  for (std::size_t p = 0; p < c.scene.newRatings.size() && p < 4; ++p, y += ListLinePitch) {
+  for (std::size_t p = 0; p < c.scene.newRatings.size() && p < 4; ++p, y += l.listPitch) {
     const std::string line = c.scene.seats[p].name + " " + c.scene.words.newRating + " " +
                              std::to_string(c.scene.newRatings[p]);
     c.drawn.listLines.push_back(Text(c, {l.playerList.left, y}, line));
@@ -167,17 +178,14 @@ void DrawBidLines(const TableCanvas& c) {
     const SeatView& seat = c.scene.seats[At(p)];
     if (!seat.bid.empty()) {
       const int q = BidQuadrant(p);
-      const std::string line = words.bidLabel + " " + ShownBidValue(seat.bid, words);
-      const Rect quad = c.layout.QuadrantRect(q);
-      const int x = LineLeft(quad, c.face.Width(line), c.layout.bidLineSlack[At(q)]);
-      c.drawn.bidLines[At(p)] = Text(c, {x, c.layout.bidLineTop[At(q)]}, line);
+      c.drawn.bidLines[At(p)] = KeywordLine(c, q, c.layout.bidLineTop[At(q)], c.layout.bidLineSlack[At(q)],
+                                            words.bidLabel, ShownBidValue(seat.bid, words));
     }
     if (seat.tricksShown) {
       const int q = TrickQuadrant(p);
-      const std::string line = words.tricksLabel + " " + std::to_string(seat.tricks);
-      const Rect quad = c.layout.QuadrantRect(q);
-      const int x = LineLeft(quad, c.face.Width(line), c.layout.trickLineSlack[At(q)]);
-      c.drawn.trickLines[At(p)] = Text(c, {x, c.layout.trickLineTop[At(q)]}, line);
+      c.drawn.trickLines[At(p)] =
+          KeywordLine(c, q, c.layout.trickLineTop[At(q)], c.layout.trickLineSlack[At(q)], words.tricksLabel,
+                      std::to_string(seat.tricks));
     }
   }
 }
@@ -217,7 +225,8 @@ void DrawPrompt(const TableCanvas& c) {
   if (c.scene.prompt == TablePrompt::WaitingForOpponent) text = &c.scene.words.waitingForOpponent;
   const Rect& box = c.layout.tableBox;
   if (text) {
-    const int x = box.left + std::max(2, (box.width() - c.face.Width(*text)) / 2);
+    const int free = box.width() - c.face.Width(*text);
+    const int x = box.left + std::clamp(free * c.layout.promptSlack / 1000, 2, std::max(2, free - 2));
     c.drawn.prompt = Text(c, {x, c.layout.promptTop}, *text);
   }
   if (c.scene.prompt == TablePrompt::DealOver) {

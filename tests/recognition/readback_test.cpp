@@ -62,8 +62,11 @@ struct DrawnTable {
 
 TableCapture CaptureOf(const Image& image) {
   TableCapture picture = MakeTableCapture(image.width, image.height, 0);
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) SetPixel(picture, x, y, To555(image.at(x, y)));
+  const auto stride = static_cast<std::size_t>(picture.geometry.stride);
+  for (int y = 0; y < image.height; ++y) {  // rows bottom-up, as the copy delivers them
+    uint16_t* row = &picture.pixels[static_cast<std::size_t>(image.height - 1 - y) * stride];
+    for (int x = 0; x < image.width; ++x) row[x] = To555(image.at(x, y));
+  }
   return picture;
 }
 
