@@ -88,13 +88,18 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   // The frame's lowest row is bottom + 5, so its bottom-left corner reads back as this box.
   l.boxFrame = {left - W, l.tableBox.top - W, l.tableBox.right + W, bottom + W + 1};
 
-  for (int q = 0; q < 4; ++q) {
-    const Rect quad = l.QuadrantRect(q);
-    auto [bid, trick] = TwoLines(dice, quad.top, quad.bottom, q < 2 ? 8 : 20, 26);
-    l.bidLineTop[static_cast<std::size_t>(q)] = bid;
-    l.trickLineTop[static_cast<std::size_t>(q)] = trick;
-    l.bidLineSlack[static_cast<std::size_t>(q)] = dice.Pick(0, 1000, 500);
-    l.trickLineSlack[static_cast<std::size_t>(q)] = dice.Pick(0, 1000, 500);
+  // Each half of the box holds two rows of lines, one line either side of the centre line: the
+  // lower half the user's trick and bid lines on one row, the left opponent's bid line and the
+  // right opponent's trick line on the other; the upper half the partner's bid and trick lines,
+  // and the left opponent's trick line with the right opponent's bid line. A seat's bid line,
+  // once found, thus gives the row of the trick line beside it.
+  const auto lower = TwoLines(dice, l.centreY(), l.tableBox.bottom, 8, 26);
+  const auto upper = TwoLines(dice, l.tableBox.top, l.centreY(), 20, 26);
+  l.bidLineTop = {lower.first, lower.second, upper.first, upper.second};
+  l.trickLineTop = {lower.second, lower.first, upper.second, upper.first};
+  for (std::size_t q = 0; q < 4; ++q) {
+    l.bidLineSlack[q] = dice.Pick(0, 1000, 500);
+    l.trickLineSlack[q] = dice.Pick(0, 1000, 500);
   }
   l.promptTop = dice.Pick(l.tableBox.top + 20, l.tableBox.bottom - 20 - LineRows, l.centreY() - 6);
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -195,8 +196,10 @@ std::string Expected(const DrawnTable& t) {
   return out.str();
 }
 
-// The companion's readers on the picture, printed as scorlet-read prints them.
-std::string ReadBack(const TableCapture& picture, GlyphTables& glyphs, int language) {
+// The companion's readers on the picture, printed as scorlet-read prints them; the bid pass's
+// reading goes to `pass` too.
+std::string ReadBack(const TableCapture& picture, GlyphTables& glyphs, int language,
+                     BidReading* pass = nullptr) {
   std::ostringstream out;
   PrepareGlyphIndex(glyphs, language);
   const TableBox box = FindTableBox(picture, language);
@@ -215,6 +218,8 @@ std::string ReadBack(const TableCapture& picture, GlyphTables& glyphs, int langu
   const BidReading again = ReadBidLines(picture, box, glyphs, anchors, dnilPassTable);
   EXPECT_EQ(again.bids, bids.bids);
   EXPECT_EQ(again.bidLinesFound, bids.bidLinesFound);
+  EXPECT_EQ(again.status, bids.status);
+  if (pass != nullptr) *pass = bids;
   for (std::size_t p = 0; p < 4; ++p)
     out << "bid " << p << ' ' << (bids.bids[p].empty() ? "-" : bids.bids[p]) << '\n';
   const TrickReading tricks = ReadTrickLines(picture, box, glyphs, anchors);
@@ -240,6 +245,23 @@ std::string ReadBack(const TableCapture& picture, GlyphTables& glyphs, int langu
   return out.str();
 }
 
+// How the bid pass ends on the table as drawn: the waiting prompt first, then no bid, then the
+// trick counts that add up to 13.
+BidStatus ExpectedStatus(const table::TableScene& s) {
+  if (s.prompt == table::TablePrompt::ClickToStart ||
+      s.prompt == table::TablePrompt::WaitingForOpponent) {
+    return BidStatus::Waiting;
+  }
+  int bids = 0;
+  int tricks = 0;
+  for (const table::SeatView& seat : s.seats) {
+    bids += seat.bid.empty() ? 0 : 1;
+    tricks += seat.tricksShown ? seat.tricks : 0;
+  }
+  if (bids == 0) return BidStatus::NoBidLine;
+  return tricks == 13 ? BidStatus::DealOver : BidStatus::Read;
+}
+
 std::string Describe(const DrawnTable& t, int n) {
   std::ostringstream out;
   out << "table " << n << ", language " << t.language << ", window " << t.layout.window.width << "x"
@@ -247,6 +269,30 @@ std::string Describe(const DrawnTable& t, int n) {
       << t.layout.clientOrigin.y;
   return out.str();
 }
+
+// What the tables drew, so the test knows it drew every form it means to read.
+struct Coverage {
+  std::set<std::string> bids;
+  std::set<int> tricks;
+  std::set<int> languages;
+  std::set<std::string> facts;
+  void Add(const DrawnTable& t) {
+    const table::TableScene& s = t.scene;
+    languages.insert(t.language);
+    for (const table::SeatView& seat : s.seats) {
+      if (!seat.bid.empty()) bids.insert(seat.bid);
+      if (seat.tricksShown) tricks.insert(seat.tricks);
+      if (seat.rating <= 0) facts.insert("provisional");
+    }
+    if (s.prompt == table::TablePrompt::ClickToStart) facts.insert("click to start");
+    if (s.prompt == table::TablePrompt::WaitingForOpponent) facts.insert("waiting for opponent");
+    if (s.prompt == table::TablePrompt::DealOver) facts.insert("OK");
+    if (s.userTurn) facts.insert("turn");
+    if (!s.newRatings.empty()) facts.insert("new ratings");
+    if (s.highlightedSeat >= 0) facts.insert("highlighted");
+    if (s.suicideTable) facts.insert("suicide");
+  }
+};
 
 #ifdef SCORLET_READ_PROGRAM
 std::string ReadWithProgram(const std::filesystem::path& file, int language, int& status) {
@@ -265,13 +311,17 @@ std::string ReadWithProgram(const std::filesystem::path& file, int language, int
 
 TEST(ReadBack, RandomTablesDrawnByTheRendererReadBackExactly) {
   GlyphTables glyphs = BuildGlyphTables();
+  Coverage drawn;
   int misread = 0;
   for (int n = 0; n < TableCount; ++n) {
     DrawnTable t = MakeTable(n);
+    drawn.Add(t);
     t.picture = CaptureOf(table::RenderTableWindow(t.scene, t.layout, &t.drawn));
     const std::string expected = Expected(t);
-    const std::string read = ReadBack(t.picture, glyphs, t.language);
+    BidReading pass;
+    const std::string read = ReadBack(t.picture, glyphs, t.language, &pass);
     EXPECT_EQ(read, expected) << Describe(t, n);
+    EXPECT_EQ(pass.status, ExpectedStatus(t.scene)) << Describe(t, n);
     if (read != expected && ++misread >= 5) break;
 #ifdef SCORLET_READ_PROGRAM
     if (n % ProgramEvery == 0) {
@@ -285,6 +335,10 @@ TEST(ReadBack, RandomTablesDrawnByTheRendererReadBackExactly) {
     }
 #endif
   }
+  EXPECT_EQ(drawn.bids.size(), 16u);  // 1..13, N, D and the double-nil-pass form
+  EXPECT_EQ(drawn.tricks.size(), 14u);
+  EXPECT_EQ(drawn.languages.size(), DrawnLanguages.size());
+  EXPECT_EQ(drawn.facts.size(), 8u);
 }
 
 #ifdef SCORLET_FIXTURES
