@@ -3,11 +3,9 @@
 // position, trick counts, button labels, player-list lines) must come back exactly. Every 20th
 // table also goes through a saved bitmap and the scorlet-read program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -22,6 +20,7 @@
 #include "tableclient/render/Layout.h"
 #include "tableclient/render/TableView.h"
 #include "tableclient/window/Languages.h"
+#include "tests/recognition/Drawing.h"
 
 namespace scorlet::recognition {
 namespace {
@@ -294,21 +293,6 @@ struct Coverage {
   }
 };
 
-#ifdef SCORLET_READ_PROGRAM
-std::string ReadWithProgram(const std::filesystem::path& file, int language, int& status) {
-  const std::string command = std::string(SCORLET_READ_PROGRAM) + " table " + file.string() +
-                              " --language " + std::to_string(language) + " 2>/dev/null";
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-  const int result = pclose(pipe);
-  status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-  return out;
-}
-#endif
-
 TEST(ReadBack, RandomTablesDrawnByTheRendererReadBackExactly) {
   GlyphTables glyphs = BuildGlyphTables();
   Coverage drawn;
@@ -329,7 +313,9 @@ TEST(ReadBack, RandomTablesDrawnByTheRendererReadBackExactly) {
           std::filesystem::current_path() / ("readback-" + std::to_string(n) + ".bmp");
       ASSERT_TRUE(WriteBitmap(file, t.picture));
       int status = -1;
-      EXPECT_EQ(ReadWithProgram(file, t.language, status), expected) << Describe(t, n);
+      const std::string arguments =
+          "table " + file.string() + " --language " + std::to_string(t.language);
+      EXPECT_EQ(testing::RunReadProgram(arguments, status), expected) << Describe(t, n);
       EXPECT_EQ(status, 0);
       std::filesystem::remove(file);
     }
