@@ -22,8 +22,8 @@ bool ButtonLineHasInk(const Picture& strip, int y);
 int FindButtonLabel(const Picture& strip, const GlyphTables& glyphs, int y, std::string_view label);
 
 // The scan of the strip for button labels 1..5 from row `top` to `bottom` (exclusive of the last
-// 15 rows): two passes, a label found moves the scan one text line down, a pass ends with four
-// labels. Labels already in `known` (non-zero) are not looked for again.
+// 15 rows): two passes, a label found moves the scan one text line down, a pass ends when every
+// label has been found. Labels already in `known` (non-zero) are not looked for again.
 struct ButtonScan {
   std::array<Point, 6> buttons{};  // by label 1..5: the column after the label and its line's row
   int gameLanguage = 0;            // the language after the scan (6 may turn out to be 8)
