@@ -137,6 +137,21 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   const int bandTop = stripTop + dice.Pick(1, TurnStripRows - 1, 3);
   l.turnBand = {dice.Pick(TurnStripLeft - 20, TurnStripLeft, 100), bandTop,
                 dice.Pick(TurnStripRight, TurnStripRight + 20, 134), bandTop + dice.Pick(1, 10, 7)};
+  // Never pure black or white, never near the frame's colour; the felt and the faces stay
+  // darker than the white bid control below the box.
+  static constexpr std::array<Color, 4> Felts{FeltColour, Rgb(24, 72, 40), Rgb(16, 56, 96), Rgb(64, 64, 64)};
+  static constexpr std::array<Color, 4> Strips{StripColour, Rgb(176, 188, 208), Rgb(216, 204, 184),
+                                               Rgb(144, 160, 144)};
+  static constexpr std::array<Color, 4> Insides{Colors::White, Rgb(240, 240, 224), Rgb(224, 236, 248),
+                                                Rgb(200, 228, 200)};
+  static constexpr std::array<Color, 3> Faces{ButtonFace, Rgb(188, 200, 216), Rgb(200, 196, 184)};
+  auto pick = [&](const auto& colours) {
+    return colours[static_cast<std::size_t>(dice.Pick(0, static_cast<int>(colours.size()) - 1, 0))];
+  };
+  l.felt = pick(Felts);
+  l.strip = pick(Strips);
+  l.boxInside = pick(Insides);
+  l.buttonFace = pick(Faces);
   return l;
 }
 

@@ -96,6 +96,12 @@ struct TableLayout {
   // Where the waiting prompt stands across the box (0 = at its left, 1000 = at its right,
   // 500 centred).
   int promptSlack = 500;
+  // Colours the reading does not rely on: the felt, the left strip, the inside of the box, the
+  // button faces.
+  Color felt = FeltColour;
+  Color strip = StripColour;
+  Color boxInside = Colors::White;
+  Color buttonFace = ButtonFace;
 
   // The layout of a window of that size whose client area starts at `clientOrigin` and is
   // `client` large.

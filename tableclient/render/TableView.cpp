@@ -25,7 +25,7 @@ Rect Text(const TableCanvas& c, Point at, std::string_view text, Color color = C
 }
 
 void ButtonWithText(const TableCanvas& c, const Rect& rect, const std::string& text) {
-  RaisedBox(c.image, rect, ButtonFace);
+  RaisedBox(c.image, rect, c.layout.buttonFace);
   const int x = rect.left + (rect.width() - c.face.Width(text)) / 2;
   const int y = rect.top + (rect.height() - c.face.Height()) / 2;
   Text(c, {x, y}, text);
@@ -70,7 +70,7 @@ Image RenderTableWindow(const TableScene& scene, const TableLayout& layout, Tabl
   TableDrawn local;
   TableDrawn& out = drawn ? *drawn : local;
   out = TableDrawn{};
-  Image image(layout.window.width, layout.window.height, FeltColour);
+  Image image(layout.window.width, layout.window.height, layout.felt);
   TableCanvas c{image, scene, layout, face, out};
   DrawLeftStrip(c);
   DrawTrickCards(c);
@@ -92,7 +92,7 @@ Image RenderTableWindow(const TableScene& scene, const TableLayout& layout, Tabl
 
 Image RenderTable(const TableScene& scene, const TableLayout& layout, const TextFace& face, TableDrawn* drawn) {
   const Image whole = RenderTableWindow(scene, layout, drawn, face);
-  Image image(layout.client.width, layout.client.height, FeltColour);
+  Image image(layout.client.width, layout.client.height, layout.felt);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) {
       const Point p = layout.ToWindow({x, y});
@@ -102,7 +102,7 @@ Image RenderTable(const TableScene& scene, const TableLayout& layout, const Text
 }
 
 void DrawLeftStrip(const TableCanvas& c) {
-  FillRect(c.image, c.layout.leftStrip, StripColour);
+  FillRect(c.image, c.layout.leftStrip, c.layout.strip);
   DrawTableButtons(c);
   DrawTableOptions(c);
 }
@@ -111,7 +111,7 @@ void DrawLeftStrip(const TableCanvas& c) {
 void DrawTableButtons(const TableCanvas& c) {
   for (int k = 0; k < 3; ++k) {
     const Rect& rect = c.layout.buttons[At(k)];
-    RaisedBox(c.image, rect, ButtonFace);
+    RaisedBox(c.image, rect, c.layout.buttonFace);
     const Rect text = Text(c, c.layout.labelAt[At(k)], c.scene.words.buttons[At(k)]);
     c.drawn.buttons[At(k)] = rect;
     c.drawn.labels[At(k)] = text;
@@ -165,7 +165,7 @@ void DrawPlayerList(const TableCanvas& c) {
 // The box: white inside a frame 5 pixels wide.
 void DrawTableBox(const TableCanvas& c) {
   FillRect(c.image, c.layout.boxFrame, TableBoxFrame);
-  FillRect(c.image, c.layout.tableBox, Colors::White);
+  FillRect(c.image, c.layout.tableBox, c.layout.boxInside);
   c.drawn.box = c.layout.tableBox;
   c.drawn.frameCorner = {c.layout.boxFrame.left, c.layout.boxFrame.bottom - 1};
 }
@@ -231,7 +231,7 @@ void DrawPrompt(const TableCanvas& c) {
   }
   if (c.scene.prompt == TablePrompt::DealOver) {
     const Rect& rect = c.layout.okButton;
-    RaisedBox(c.image, rect, ButtonFace);
+    RaisedBox(c.image, rect, c.layout.buttonFace);
     const int x = rect.left + (rect.width() - c.face.Width(c.scene.words.ok)) / 2;
     c.drawn.ok = Text(c, {x, rect.top + 2}, c.scene.words.ok);
   }
@@ -239,7 +239,7 @@ void DrawPrompt(const TableCanvas& c) {
 
 void DrawTurnBand(const TableCanvas& c) {
   c.drawn.turnBand = c.layout.turnBand;
-  FillRect(c.image, c.layout.turnBand, c.scene.userTurn ? Colors::Black : StripColour);
+  FillRect(c.image, c.layout.turnBand, c.scene.userTurn ? Colors::Black : c.layout.strip);
 }
 
 }  // namespace scorlet::table
