@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -35,21 +36,14 @@ constexpr std::array<int, 7> DrawnLanguages{LangEnglish, LangGerman,         Lan
 constexpr std::array<std::string_view, 6> ButtonNames{"",      "LastTrick",   "LastHand",
                                                       "Score", "DNilPassing", "Suicide"};
 
-// The test's own choices, one SplitMix64 sequence per table.
+// The test's own choices: a Mersenne twister's numbers are the same on every library.
 class Dice {
  public:
-  explicit Dice(std::uint64_t seed) : m_state(seed * 0x2545F4914F6CDD1Dull + 7) {}
-  int Pick(int lo, int hi) {
-    m_state += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = m_state;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return lo + static_cast<int>(z % static_cast<std::uint64_t>(hi - lo + 1));
-  }
+  explicit Dice(int seed) : m_random(static_cast<std::uint32_t>(seed) + 1) {}
+  int Pick(int lo, int hi) { return lo + static_cast<int>(m_random() % static_cast<std::uint32_t>(hi - lo + 1)); }
 
  private:
-  std::uint64_t m_state;
+  std::mt19937 m_random;
 };
 
 struct DrawnTable {
@@ -77,8 +71,25 @@ std::string BidForm(int k, bool dnilPassTable) {
   return std::to_string(k);
 }
 
+// A list line wider than the room right of the box would be cut by the window's edge: names
+// are shortened until every line of the table fits.
+void FitListLines(DrawnTable& t) {
+  const table::TextFace& face = table::GameFace();
+  const int room = t.layout.clientOrigin.x + t.layout.client.width - t.layout.playerList.left - 2;
+  for (std::size_t p = 0; p < 4; ++p) {
+    table::SeatView& seat = t.scene.seats[p];
+    auto width = [&] {
+      int w = face.Width(seat.name) + t.layout.ratingGap + face.Width("prov0");
+      if (p < t.scene.newRatings.size())
+        w = std::max(w, face.Width(seat.name + " " + t.scene.words.newRating + " 0000"));
+      return w;
+    };
+    while (seat.name.size() > 4 && width() > room) seat.name.pop_back();
+  }
+}
+
 DrawnTable MakeTable(int n) {
-  Dice dice(static_cast<std::uint64_t>(n));
+  Dice dice(n);
   DrawnTable t;
   const auto seed = static_cast<std::uint32_t>(n);  // table 0 is the default layout
   t.language = DrawnLanguages[static_cast<std::size_t>(n) % DrawnLanguages.size()];
@@ -114,9 +125,13 @@ DrawnTable MakeTable(int n) {
     s.prompt = phase == 0 ? table::TablePrompt::ClickToStart : table::TablePrompt::WaitingForOpponent;
     return t;
   }
+  // The bidding goes round from any seat.
   const int bidders = phase < 5 ? dice.Pick(0, 4) : 4;
-  for (int p = 0; p < bidders; ++p)
+  const int first = dice.Pick(0, 3);
+  for (int k = 0; k < bidders; ++k) {
+    const int p = (first + k) % 4;
     s.seats[static_cast<std::size_t>(p)].bid = BidForm((n * 4 + p) % 15, s.doubleNilPassTable);
+  }
   if (phase < 5) return t;
 
   // Play: the trick lines from the first card on; at the end of the deal "OK" and, after a
@@ -138,6 +153,7 @@ DrawnTable MakeTable(int n) {
     if (dice.Pick(0, 2) == 0)
       for (int p = 0; p < 4; ++p) s.newRatings.push_back(dice.Pick(700, 2400));
   }
+  FitListLines(t);
   return t;
 }
 
