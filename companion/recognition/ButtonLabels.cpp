@@ -30,7 +30,8 @@ ButtonScan ScanButtonLabels(const Picture& strip, const GlyphTables& glyphs, int
   // cards for Double Nil would go unnoticed.)
   auto missing = [&] {
     int count = 0;
-    for (int k = ButtonLastTrick; k <= ButtonLabelCount; ++k) count += scan.buttons[k] == Point{} ? 1 : 0;
+    for (int k = ButtonLastTrick; k <= ButtonLabelCount; ++k)
+      count += scan.buttons[k] == Point{} ? 1 : 0;
     return count;
   };
   for (int pass = 0; pass < 2; ++pass) {

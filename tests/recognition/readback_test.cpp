@@ -31,8 +31,8 @@ constexpr int ProgramEvery = 20;
 constexpr int ButtonScanTop = 65;
 // Every language row the game font can draw; the Japanese row (2) is written in double-byte
 // characters that the font has no glyphs for.
-constexpr std::array<int, 7> DrawnLanguages{LangEnglish, LangGerman,         LangItalian, LangSpain,
-                                            LangMexico,  LangSpanishVariant, LangArgentina};
+constexpr std::array<int, 7> DrawnLanguages{
+    LangEnglish, LangGerman, LangItalian, LangSpain, LangMexico, LangSpanishVariant, LangArgentina};
 constexpr std::array<std::string_view, 6> ButtonNames{"",      "LastTrick",   "LastHand",
                                                       "Score", "DNilPassing", "Suicide"};
 
@@ -40,7 +40,9 @@ constexpr std::array<std::string_view, 6> ButtonNames{"",      "LastTrick",   "L
 class Dice {
  public:
   explicit Dice(int seed) : m_random(static_cast<std::uint32_t>(seed) + 1) {}
-  int Pick(int lo, int hi) { return lo + static_cast<int>(m_random() % static_cast<std::uint32_t>(hi - lo + 1)); }
+  int Pick(int lo, int hi) {
+    return lo + static_cast<int>(m_random() % static_cast<std::uint32_t>(hi - lo + 1));
+  }
 
  private:
   std::mt19937 m_random;
@@ -122,7 +124,8 @@ DrawnTable MakeTable(int n) {
 
   const int phase = dice.Pick(0, 9);
   if (phase < 2) {  // before the game: the waiting prompt, nothing bid
-    s.prompt = phase == 0 ? table::TablePrompt::ClickToStart : table::TablePrompt::WaitingForOpponent;
+    s.prompt =
+        phase == 0 ? table::TablePrompt::ClickToStart : table::TablePrompt::WaitingForOpponent;
     return t;
   }
   // The bidding goes round from any seat.
@@ -146,7 +149,8 @@ DrawnTable MakeTable(int n) {
   for (std::size_t p = 0; p < 4; ++p) {
     s.seats[p].tricks = tricks[p];
     s.seats[p].tricksShown = true;
-    if (!over && dice.Pick(0, 2) == 0) s.onTable[p] = static_cast<CardCode>(300 + 2 + static_cast<int>(p));
+    if (!over && dice.Pick(0, 2) == 0)
+      s.onTable[p] = static_cast<CardCode>(300 + 2 + static_cast<int>(p));
   }
   if (over) {
     s.prompt = table::TablePrompt::DealOver;
