@@ -7,9 +7,9 @@
 
 namespace scorlet::recognition {
 
-ColumnCodes ButtonLineCodes(const Picture& strip, int y) {
+ColumnCodes ButtonLineCodes(const Picture& strip, int y, const ColumnCodes* previous) {
   const int left = std::max(0, strip.geometry.left);
-  return ComputeTableColumnCodes(strip, y, left, left + ButtonStripWidth);
+  return ComputeTableColumnCodes(strip, y, left, left + ButtonStripWidth, previous);
 }
 
 bool ButtonLineHasInk(const Picture& strip, int y) { return ButtonLineCodes(strip, y).hasInk(); }
@@ -35,8 +35,9 @@ ButtonScan ScanButtonLabels(const Picture& strip, const GlyphTables& glyphs, int
     return count;
   };
   for (int pass = 0; pass < 2; ++pass) {
+    ColumnCodes codes;
     for (int y = top; y < bottom - 15 && missing() > 0; ++y) {
-      const ColumnCodes codes = ButtonLineCodes(strip, y);
+      codes = ButtonLineCodes(strip, y, &codes);  // one row lower: each code shifted by one
       if (!codes.hasInk()) continue;
       for (int k = ButtonLastTrick; k <= ButtonLabelCount; ++k) {
         if (scan.buttons[k] != Point{}) continue;

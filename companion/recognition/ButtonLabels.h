@@ -14,8 +14,8 @@ namespace scorlet::recognition {
 inline constexpr int ButtonStripWidth = 200;
 
 // The codes of the text line at y over the strip's columns (its left, or 0 when negative, to
-// 200 columns right of it).
-ColumnCodes ButtonLineCodes(const Picture& strip, int y);
+// 200 columns right of it); derived from `previous` when that is the line one row higher.
+ColumnCodes ButtonLineCodes(const Picture& strip, int y, const ColumnCodes* previous = nullptr);
 // True when the text line whose top row is y holds any ink.
 bool ButtonLineHasInk(const Picture& strip, int y);
 // The column after the label's last glyph when the label is in the line at y, else 0.
