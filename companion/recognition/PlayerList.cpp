@@ -19,6 +19,34 @@ void KeepLine(const GlyphTables& glyphs, const ColumnCodes& codes, int fromX,
   if (text.size() >= 6 && text.substr(0, 4).find(',') == std::string::npos) lines.push_back(text);
 }
 
+// The longest run of one column code inside the glyphs: the bold underscore's eight columns.
+constexpr int LongestGlyphRun = 8;
+
+// True for a column that is ink from its top row down to some row, or from some row down to
+// its bottom row, and light elsewhere: what the edge of a dark band looks like.
+bool IsEdgeColumn(uint16_t code) {
+  if (code == 0 || code == 2047) return false;
+  const uint16_t light = static_cast<uint16_t>(~code & 2047);
+  return (light & (light + 1)) == 0 || (code & (code + 1)) == 0;
+}
+
+// A row whose lines cross the top or bottom edge of the highlight band (light above, dark below,
+// or the reverse) shows the edge in every column of the band that no glyph covers: a long run
+// of one edge column that reads as a row of bold "i" or "_" glyphs. Such a row holds no line.
+bool CrossesBandEdge(const ColumnCodes& reading) {
+  int run = 0;
+  for (int i = 1; i < reading.end(); ++i) {
+    const uint16_t code = reading.codes[i];
+    if (!IsEdgeColumn(code)) {
+      run = 0;
+    } else {
+      run = i > 1 && code == reading.codes[i - 1] ? run + 1 : 1;
+      if (run > LongestGlyphRun) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 PlayerListLine ReadPlayerListLine(const GlyphTables& glyphs, const ColumnCodes& codes, int fromX,
@@ -82,6 +110,7 @@ std::vector<std::string> MakePlayerList(const TableCapture& picture, const Table
         code = static_cast<uint16_t>((inverted ? code ^ 2047 : code) & 2047);
         all |= code;
       }
+      if (CrossesBandEdge(reading)) continue;
       reading.codes[0] = all;
       KeepLine(glyphs, reading, left, lines);
     }

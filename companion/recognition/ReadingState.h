@@ -12,6 +12,7 @@
 #include "companion/recognition/GlyphReader.h"
 #include "companion/recognition/ScreenCapture.h"
 #include "companion/recognition/TableReaders.h"
+#include "companion/recognition/TableReading.h"
 
 namespace scorlet::companion {
 
@@ -53,6 +54,7 @@ struct TableReadingState {
   bool captureSlow = false;          // the table is set up: captures wait longer for repaints
   bool lastTrickMinimised = false;   // the last-trick window was put away in this game
   int consecutiveErrors = 0;         // bid passes in a row that could not read the table
+  CaptureStatus bidStatus = CaptureStatus::Ok;  // how the last bid pass ended
 
   std::array<recognition::PanelPlacement, 4> panels;  // by window kind 1..3
   // The glyph tables of the last hand ("(" enabled), made from `glyphs` for its language.

@@ -246,6 +246,7 @@ void CaptureBid(App& app, CaptureMode mode) {
     }
   }
 
+  r.bidStatus = status;
   if (status == CaptureStatus::FourBids) r.previousBids = {};
   if (status == CaptureStatus::WaitingOrUnchanged || status == CaptureStatus::TricksComplete) {
     r.previousBids = {};

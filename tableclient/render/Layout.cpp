@@ -71,13 +71,18 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   // The frame's lowest row is bottom + 5, so its bottom-left corner reads back as this box.
   l.boxFrame = {left - W, l.tableBox.top - W, l.tableBox.right + W, bottom + W + 1};
 
-  for (int q = 0; q < 4; ++q) {
-    const Rect quad = l.QuadrantRect(q);
-    auto [bid, trick] = TwoLines(dice, quad.top, quad.bottom, q < 2 ? 8 : 20, 26);
-    l.bidLineTop[static_cast<std::size_t>(q)] = bid;
-    l.trickLineTop[static_cast<std::size_t>(q)] = trick;
-    l.bidLineSlack[static_cast<std::size_t>(q)] = dice.Pick(0, 1000, 500);
-    l.trickLineSlack[static_cast<std::size_t>(q)] = dice.Pick(0, 1000, 500);
+  // Each half of the box holds two rows of lines, one line either side of the centre line: the
+  // lower half the user's trick and bid lines on one row, the left opponent's bid line and the
+  // right opponent's trick line on the other; the upper half the partner's bid and trick lines,
+  // and the left opponent's trick line with the right opponent's bid line. A seat's bid line,
+  // once found, thus gives the row of the trick line beside it.
+  const auto lower = TwoLines(dice, l.centreY(), l.tableBox.bottom, 8, 26);
+  const auto upper = TwoLines(dice, l.tableBox.top, l.centreY(), 20, 26);
+  l.bidLineTop = {lower.first, lower.second, upper.first, upper.second};
+  l.trickLineTop = {lower.second, lower.first, upper.second, upper.first};
+  for (std::size_t q = 0; q < 4; ++q) {
+    l.bidLineSlack[q] = dice.Pick(0, 1000, 500);
+    l.trickLineSlack[q] = dice.Pick(0, 1000, 500);
   }
   l.promptTop = dice.Pick(l.tableBox.top + 20, l.tableBox.bottom - 20 - LineRows, l.centreY() - 6);
 
@@ -99,11 +104,37 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   l.bidControl = {controlLeft, controlTop, controlLeft + 30, controlTop + 14};
   const int listLeft = box.right - 50 + dice.Pick(6, 14, 8);
   const int listTop = l.bidControl.bottom + dice.Pick(6, 12, 8);
-  l.playerList = {listLeft, listTop, clientRight, std::min(clientBottom - 15, listTop + 8 * ListLinePitch)};
   l.ratingGap = dice.Pick(8, 24, 12);
 
-  const int bandTop = window.height - TurnBandTopFromBottom;
-  l.turnBand = {TurnBandLeft, bandTop, TurnBandRight, bandTop + TurnBandRows};
+  // What the reading leaves free beyond the positions: the gap before a line's value, where
+  // the prompt stands across the box, the list's line pitch and highlight band, the turn band's
+  // extent.
+  l.valueGap = dice.Pick(1, 10, 3);
+  l.promptSlack = dice.Pick(0, 1000, 500);
+  l.listPitch = dice.Pick(ListLinePitch, ListLinePitch + 6, ListLinePitch);
+  const int bandRoom = l.listPitch - LineRows;
+  l.bandAbove = dice.Pick(0, bandRoom / 2, 2);
+  l.bandBelow = dice.Pick(0, bandRoom - l.bandAbove, 2);
+  l.playerList = {listLeft, listTop, clientRight, std::min(clientBottom - 15, listTop + 8 * l.listPitch)};
+  const int stripTop = window.height - TurnStripTopFromBottom;
+  const int bandTop = stripTop + dice.Pick(1, TurnStripRows - 1, 3);
+  l.turnBand = {dice.Pick(TurnStripLeft - 20, TurnStripLeft, 100), bandTop,
+                dice.Pick(TurnStripRight, TurnStripRight + 20, 134), bandTop + dice.Pick(1, 10, 7)};
+  // Never pure black or white, never near the frame's colour; the felt and the faces stay
+  // darker than the white bid control below the box.
+  static constexpr std::array<Color, 4> Felts{FeltColour, Rgb(24, 72, 40), Rgb(16, 56, 96), Rgb(64, 64, 64)};
+  static constexpr std::array<Color, 4> Strips{StripColour, Rgb(176, 188, 208), Rgb(216, 204, 184),
+                                               Rgb(144, 160, 144)};
+  static constexpr std::array<Color, 4> Insides{Colors::White, Rgb(240, 240, 224), Rgb(224, 236, 248),
+                                                Rgb(200, 228, 200)};
+  static constexpr std::array<Color, 3> Faces{ButtonFace, Rgb(188, 200, 216), Rgb(200, 196, 184)};
+  auto pick = [&](const auto& colours) {
+    return colours[static_cast<std::size_t>(dice.Pick(0, static_cast<int>(colours.size()) - 1, 0))];
+  };
+  l.felt = pick(Felts);
+  l.strip = pick(Strips);
+  l.boxInside = pick(Insides);
+  l.buttonFace = pick(Faces);
   return l;
 }
 

@@ -40,12 +40,16 @@ inline constexpr int FrameSearchRight = 340;
 // The left strip whose labels the button scan reads, and the first row it reads.
 inline constexpr int LeftStripWidth = 200;
 inline constexpr int LabelScanTop = 65;
-// The turn band: rows above the window's bottom edge, and the columns tested.
-inline constexpr int TurnBandTopFromBottom = 34;
-inline constexpr int TurnBandRows = 7;
-inline constexpr int TurnBandLeft = 100;
-inline constexpr int TurnBandRight = 134;
-inline constexpr int ListLinePitch = 16;
+// The turn strip the companion tests: columns 107..127, and the rows 37 to 30 above the window's
+// bottom edge. On the user's turn the band is black from one of the lower seven of those rows
+// down, never in the first; where it starts, how deep it is and how far it reaches either side
+// of the columns tested are the layout's (the default band is 34 rows above the bottom edge,
+// 7 rows deep, columns 100..133).
+inline constexpr int TurnStripLeft = 107;
+inline constexpr int TurnStripRight = 128;  // exclusive
+inline constexpr int TurnStripTopFromBottom = 37;
+inline constexpr int TurnStripRows = 8;
+inline constexpr int ListLinePitch = 16;  // the default; a layout may space its list lines wider
 
 // Quadrants of the table box (split at its centre): each holds one seat's bid line and another
 // seat's trick line.
@@ -81,7 +85,23 @@ struct TableLayout {
   Rect bidControl;  // the white control below the box
   Rect playerList;  // the list lines stand from its left column and top row
   int ratingGap = 10;  // blank columns between a name and its rating
+  int listPitch = ListLinePitch;  // rows from one list line's top to the next
+  // The highlight band behind a list line reaches this many rows above its text and below it.
+  int bandAbove = 2;
+  int bandBelow = 2;
   Rect turnBand;
+  // Blank columns between a line's keyword and its value ("Bid:" and "4"): a blank's width by
+  // default.
+  int valueGap = 3;
+  // Where the waiting prompt stands across the box (0 = at its left, 1000 = at its right,
+  // 500 centred).
+  int promptSlack = 500;
+  // Colours the reading does not rely on: the felt, the left strip, the inside of the box, the
+  // button faces.
+  Color felt = FeltColour;
+  Color strip = StripColour;
+  Color boxInside = Colors::White;
+  Color buttonFace = ButtonFace;
 
   // The layout of a window of that size whose client area starts at `clientOrigin` and is
   // `client` large.

@@ -25,7 +25,7 @@ Rect Text(const TableCanvas& c, Point at, std::string_view text, Color color = C
 }
 
 void ButtonWithText(const TableCanvas& c, const Rect& rect, const std::string& text) {
-  RaisedBox(c.image, rect, ButtonFace);
+  RaisedBox(c.image, rect, c.layout.buttonFace);
   const int x = rect.left + (rect.width() - c.face.Width(text)) / 2;
   const int y = rect.top + (rect.height() - c.face.Height()) / 2;
   Text(c, {x, y}, text);
@@ -37,6 +37,16 @@ int LineLeft(const Rect& quadrant, int width, int slack) {
   constexpr int Margin = 2;
   const int free = std::max(0, quadrant.width() - 2 * Margin - width);
   return quadrant.left + Margin + free * std::clamp(slack, 0, 1000) / 1000;
+}
+
+// A keyword and its value, the layout's gap between them, placed across the quadrant.
+Rect KeywordLine(const TableCanvas& c, int quadrant, int top, int slack, const std::string& keyword,
+                 const std::string& value) {
+  const int width = c.face.Width(keyword) + c.layout.valueGap + c.face.Width(value);
+  const int x = LineLeft(c.layout.QuadrantRect(quadrant), width, slack);
+  const Rect label = Text(c, {x, top}, keyword);
+  Text(c, {label.right + c.layout.valueGap, top}, value);
+  return {x, top, x + width, top + c.face.Height()};
 }
 
 std::string RatingText(int rating) { return rating > 0 ? std::to_string(rating) : "prov"; }
@@ -60,7 +70,7 @@ Image RenderTableWindow(const TableScene& scene, const TableLayout& layout, Tabl
   TableDrawn local;
   TableDrawn& out = drawn ? *drawn : local;
   out = TableDrawn{};
-  Image image(layout.window.width, layout.window.height, FeltColour);
+  Image image(layout.window.width, layout.window.height, layout.felt);
   TableCanvas c{image, scene, layout, face, out};
   DrawLeftStrip(c);
   DrawTrickCards(c);
@@ -82,7 +92,7 @@ Image RenderTableWindow(const TableScene& scene, const TableLayout& layout, Tabl
 
 Image RenderTable(const TableScene& scene, const TableLayout& layout, const TextFace& face, TableDrawn* drawn) {
   const Image whole = RenderTableWindow(scene, layout, drawn, face);
-  Image image(layout.client.width, layout.client.height, FeltColour);
+  Image image(layout.client.width, layout.client.height, layout.felt);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) {
       const Point p = layout.ToWindow({x, y});
@@ -92,7 +102,7 @@ Image RenderTable(const TableScene& scene, const TableLayout& layout, const Text
 }
 
 void DrawLeftStrip(const TableCanvas& c) {
-  FillRect(c.image, c.layout.leftStrip, StripColour);
+  FillRect(c.image, c.layout.leftStrip, c.layout.strip);
   DrawTableButtons(c);
   DrawTableOptions(c);
 }
@@ -101,7 +111,7 @@ void DrawLeftStrip(const TableCanvas& c) {
 void DrawTableButtons(const TableCanvas& c) {
   for (int k = 0; k < 3; ++k) {
     const Rect& rect = c.layout.buttons[At(k)];
-    RaisedBox(c.image, rect, ButtonFace);
+    RaisedBox(c.image, rect, c.layout.buttonFace);
     const Rect text = Text(c, c.layout.labelAt[At(k)], c.scene.words.buttons[At(k)]);
     c.drawn.buttons[At(k)] = rect;
     c.drawn.labels[At(k)] = text;
@@ -131,11 +141,12 @@ void DrawPlayerList(const TableCanvas& c) {
   c.drawn.playerList = l.playerList;
   int y = l.playerList.top;
   const int bandLeft = l.tableBox.right - 50;
-  for (int p = 0; p < 4; ++p, y += ListLinePitch) {
+  for (int p = 0; p < 4; ++p, y += l.listPitch) {
     const SeatView& seat = c.scene.seats[At(p)];
     Color ink = Colors::Black;
     if (p == c.scene.highlightedSeat) {
-      const Rect band{bandLeft, y - 2, l.clientOrigin.x + l.client.width, y + 14};
+      const Rect band{bandLeft, y - l.bandAbove, l.clientOrigin.x + l.client.width,
+                      y + c.face.Height() + l.bandBelow};
       FillRect(c.image, band, Colors::Black);
       c.drawn.highlight = band;
       ink = Colors::White;
@@ -144,7 +155,7 @@ void DrawPlayerList(const TableCanvas& c) {
     const Rect rating = Text(c, {name.right + l.ratingGap, y}, RatingText(seat.rating), ink);
     c.drawn.listLines.push_back({name.left, y, rating.right, rating.bottom});
   }
-  for (std::size_t p = 0; p < c.scene.newRatings.size() && p < 4; ++p, y += ListLinePitch) {
+  for (std::size_t p = 0; p < c.scene.newRatings.size() && p < 4; ++p, y += l.listPitch) {
     const std::string line = c.scene.seats[p].name + " " + c.scene.words.newRating + " " +
                              std::to_string(c.scene.newRatings[p]);
     c.drawn.listLines.push_back(Text(c, {l.playerList.left, y}, line));
@@ -154,7 +165,7 @@ void DrawPlayerList(const TableCanvas& c) {
 // The box: white inside a frame 5 pixels wide.
 void DrawTableBox(const TableCanvas& c) {
   FillRect(c.image, c.layout.boxFrame, TableBoxFrame);
-  FillRect(c.image, c.layout.tableBox, Colors::White);
+  FillRect(c.image, c.layout.tableBox, c.layout.boxInside);
   c.drawn.box = c.layout.tableBox;
   c.drawn.frameCorner = {c.layout.boxFrame.left, c.layout.boxFrame.bottom - 1};
 }
@@ -167,17 +178,14 @@ void DrawBidLines(const TableCanvas& c) {
     const SeatView& seat = c.scene.seats[At(p)];
     if (!seat.bid.empty()) {
       const int q = BidQuadrant(p);
-      const std::string line = words.bidLabel + " " + ShownBidValue(seat.bid, words);
-      const Rect quad = c.layout.QuadrantRect(q);
-      const int x = LineLeft(quad, c.face.Width(line), c.layout.bidLineSlack[At(q)]);
-      c.drawn.bidLines[At(p)] = Text(c, {x, c.layout.bidLineTop[At(q)]}, line);
+      c.drawn.bidLines[At(p)] = KeywordLine(c, q, c.layout.bidLineTop[At(q)], c.layout.bidLineSlack[At(q)],
+                                            words.bidLabel, ShownBidValue(seat.bid, words));
     }
     if (seat.tricksShown) {
       const int q = TrickQuadrant(p);
-      const std::string line = words.tricksLabel + " " + std::to_string(seat.tricks);
-      const Rect quad = c.layout.QuadrantRect(q);
-      const int x = LineLeft(quad, c.face.Width(line), c.layout.trickLineSlack[At(q)]);
-      c.drawn.trickLines[At(p)] = Text(c, {x, c.layout.trickLineTop[At(q)]}, line);
+      c.drawn.trickLines[At(p)] =
+          KeywordLine(c, q, c.layout.trickLineTop[At(q)], c.layout.trickLineSlack[At(q)], words.tricksLabel,
+                      std::to_string(seat.tricks));
     }
   }
 }
@@ -217,12 +225,13 @@ void DrawPrompt(const TableCanvas& c) {
   if (c.scene.prompt == TablePrompt::WaitingForOpponent) text = &c.scene.words.waitingForOpponent;
   const Rect& box = c.layout.tableBox;
   if (text) {
-    const int x = box.left + std::max(2, (box.width() - c.face.Width(*text)) / 2);
+    const int free = box.width() - c.face.Width(*text);
+    const int x = box.left + std::clamp(free * c.layout.promptSlack / 1000, 2, std::max(2, free - 2));
     c.drawn.prompt = Text(c, {x, c.layout.promptTop}, *text);
   }
   if (c.scene.prompt == TablePrompt::DealOver) {
     const Rect& rect = c.layout.okButton;
-    RaisedBox(c.image, rect, ButtonFace);
+    RaisedBox(c.image, rect, c.layout.buttonFace);
     const int x = rect.left + (rect.width() - c.face.Width(c.scene.words.ok)) / 2;
     c.drawn.ok = Text(c, {x, rect.top + 2}, c.scene.words.ok);
   }
@@ -230,7 +239,7 @@ void DrawPrompt(const TableCanvas& c) {
 
 void DrawTurnBand(const TableCanvas& c) {
   c.drawn.turnBand = c.layout.turnBand;
-  FillRect(c.image, c.layout.turnBand, c.scene.userTurn ? Colors::Black : StripColour);
+  FillRect(c.image, c.layout.turnBand, c.scene.userTurn ? Colors::Black : c.layout.strip);
 }
 
 }  // namespace scorlet::table

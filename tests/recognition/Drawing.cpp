@@ -1,5 +1,9 @@
 #include "tests/recognition/Drawing.h"
 
+#include <sys/wait.h>
+
+#include <cstdio>
+
 #include "gamedata/Glyphs.h"
 
 namespace scorlet::recognition::testing {
@@ -33,6 +37,23 @@ void FillRect(Picture& picture, int left, int top, int right, int bottom, uint16
   for (int y = top; y < bottom; ++y) {
     for (int x = left; x < right; ++x) SetPixel(picture, x, y, value);
   }
+}
+
+std::string RunReadProgram(const std::string& arguments, int& status) {
+  std::string out;
+  status = -1;
+#ifdef SCORLET_READ_PROGRAM
+  const std::string command = std::string(SCORLET_READ_PROGRAM) + " " + arguments + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buffer[256];
+  while (fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+  const int result = pclose(pipe);
+  status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+#else
+  (void)arguments;
+#endif
+  return out;
 }
 
 TableCapture TableWithFrame() {

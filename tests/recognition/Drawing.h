@@ -21,6 +21,10 @@ int DrawGlyphs(Picture& picture, int x, int y, const std::vector<std::string>& n
 int DrawText(Picture& picture, int x, int y, std::string_view text, uint16_t ink = Ink);
 void FillRect(Picture& picture, int left, int top, int right, int bottom, uint16_t value);
 
+// Runs scorlet-read with the arguments; its standard output, and its exit status in `status`
+// (-1 when it did not exit).
+std::string RunReadProgram(const std::string& arguments, int& status);
+
 // A table window 615 x 560 with the box frame whose bottom-left run starts at (210, 450), so the
 // box is 215,296 - 450,445 (centre 332, 370).
 TableCapture TableWithFrame();

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -25,13 +23,7 @@ struct ProgramRun {
 
 ProgramRun ReadProgram(const std::string& arguments) {
   ProgramRun run;
-  const std::string command = std::string(SCORLET_READ_PROGRAM) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) run.out += buffer;
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = testing::RunReadProgram(arguments, run.status);
   return run;
 }
 
