@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -43,10 +44,40 @@ HandRecord MakeDeal(std::mt19937& random, int dealInGame) {
   return record;
 }
 
+// The benchmark's files. Nothing is deleted while it runs: a file system may keep the inodes
+// of files deleted a moment ago out of use for a while (ext4 without a journal skips those
+// deleted in the last minute or more), so every file created after a large deletion first
+// scans past all of them, and writing N pages after deleting N takes time in N squared: the
+// benchmark would measure the deletion, not the utility. Each use gets a folder of its own,
+// and everything (leftovers of earlier runs included) is removed when the program ends.
+class Scratch {
+ public:
+  ~Scratch() {
+    std::error_code error;
+    fs::remove_all(base_, error);
+  }
+  // A new empty folder; never one used before in this run.
+  fs::path Fresh(const std::string& name) {
+    const fs::path folder = run_ / (name + std::to_string(++count_));
+    fs::create_directories(folder);
+    return folder;
+  }
+
+ private:
+  const fs::path base_ = fs::current_path() / "bench_summary_scratch";
+  const fs::path run_ =
+      base_ / std::to_string(std::chrono::system_clock::now().time_since_epoch().count());
+  int count_ = 0;
+};
+
+Scratch& Files() {
+  static Scratch scratch;
+  return scratch;
+}
+
 const fs::path& WorkFolder() {
   static const fs::path folder = [] {
-    const fs::path work = fs::current_path() / "bench_summary_data" / "Work";
-    fs::remove_all(work.parent_path());
+    const fs::path work = Files().Fresh("batch") / "Work";
     fs::create_directories(work);
     std::mt19937 random(2009);
     for (int i = 0; i < kFiles; ++i) {
@@ -66,14 +97,12 @@ class NullLog final : public LogSink {
 };
 
 void RunBatchOnce(benchmark::State& state, bool text) {
-  const fs::path out = WorkFolder().parent_path() / "GameRec";
   PageOptions options;
   options.textOutput = text;
   int pages = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    fs::remove_all(out);
-    fs::create_directories(out);
+    const fs::path out = Files().Fresh("GameRec");
     state.ResumeTiming();
     NullLog log;
     const BatchContext context{WorkFolder(), out, options, CodePage::Western, "2009/03/14 21:05:09"};
@@ -106,10 +135,7 @@ void BM_ReadWorkFilesOnly(benchmark::State& state) {
 // run, not once a page).
 void BM_OneDealGames(benchmark::State& state) {
   const auto games = static_cast<int>(state.range(0));
-  const fs::path base = fs::current_path() / "bench_summary_one_deal";
-  const fs::path work = base / "Work";
-  const fs::path out = base / "GameRec";
-  fs::remove_all(base);
+  const fs::path work = Files().Fresh("one_deal") / "Work";
   fs::create_directories(work);
   std::mt19937 random(7);
   std::vector<std::string> stems;
@@ -121,8 +147,7 @@ void BM_OneDealGames(benchmark::State& state) {
   }
   for (auto _ : state) {
     state.PauseTiming();
-    fs::remove_all(out);
-    fs::create_directories(out);
+    const fs::path out = Files().Fresh("GameRec");
     state.ResumeTiming();
     NullLog log;
     const BatchContext context{work, out, {}, CodePage::Western, "2009/03/14 21:05:09"};
@@ -133,7 +158,6 @@ void BM_OneDealGames(benchmark::State& state) {
   state.SetComplexityN(games);
   state.counters["pages/s"] =
       benchmark::Counter(games, benchmark::Counter::kIsIterationInvariantRate);
-  fs::remove_all(base);
 }
 
 void BM_RunBatchHtml(benchmark::State& state) { RunBatchOnce(state, false); }
