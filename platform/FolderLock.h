@@ -19,10 +19,13 @@ public:
     FolderLock(FolderLock&& other) noexcept;
     FolderLock& operator=(FolderLock&& other) noexcept;
 
-    // Takes the lock file `name` in `folder` (created when missing); false when another
-    // holder (another process, or another lock in this one) has it, or the file cannot be
-    // opened. Taking it again while held is true.
-    bool acquire(const std::filesystem::path& folder, const std::string& name);
+    enum class Status {
+        Taken,   // this lock holds it now (also when it already did)
+        Busy,    // another holder has it: another process, or another lock in this one
+        Failed,  // the file cannot be made or opened (a folder that is missing or read-only)
+    };
+    // Takes the lock file `name` in `folder`, creating it when missing.
+    Status acquire(const std::filesystem::path& folder, const std::string& name);
     bool held() const { return m_handle != NoHandle; }
     void release();
 

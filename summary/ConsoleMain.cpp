@@ -34,11 +34,12 @@ class ConsoleShell final : public UtilityShell {
   LogSink& log() override { return log_; }
   std::filesystem::path appFolder() override { return folder_; }
   // A copy already running in the folder holds the lock file there; this copy takes it and
-  // keeps it to the end of the run.
+  // keeps it to the end of the run. A folder where no lock file can be made (read-only) has
+  // no lock to find.
   bool previousInstance() override {
     const std::string_view file = scorlet::summary::kProgramFile;
-    return !lock_.acquire(folder_, scorlet::FolderLock::FileName(
-                                       std::string(file.substr(0, file.find('.')))));
+    const std::string name = scorlet::FolderLock::FileName(std::string(file.substr(0, file.find('.'))));
+    return lock_.acquire(folder_, name) == scorlet::FolderLock::Status::Busy;
   }
   int ansiCodePage() override { return 1252; }
   bool fontInstalled(std::string_view) override { return false; }

@@ -14,32 +14,35 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TestFolder;
 using testing::WriteBytes;
+constexpr auto Taken = FolderLock::Status::Taken;
+constexpr auto Busy = FolderLock::Status::Busy;
 
 TEST(FolderLockTest, OneHolderAtATimeEvenInOneProcess) {
   const fs::path folder = TestFolder("folder_lock_two");
   FolderLock first;
   FolderLock second;
-  ASSERT_TRUE(first.acquire(folder, "Prog.lck"));
-  EXPECT_TRUE(first.acquire(folder, "Prog.lck")) << "taking a held lock again";
-  EXPECT_FALSE(second.acquire(folder, "Prog.lck"));
+  ASSERT_EQ(first.acquire(folder, "Prog.lck"), Taken);
+  EXPECT_EQ(first.acquire(folder, "Prog.lck"), Taken) << "taking a held lock again";
+  EXPECT_EQ(second.acquire(folder, "Prog.lck"), Busy);
   EXPECT_FALSE(second.held());
-  EXPECT_TRUE(second.acquire(folder, "Other.lck")) << "another program's lock is free";
+  EXPECT_EQ(second.acquire(folder, "Other.lck"), Taken) << "another program's lock is free";
   second.release();
 
   FolderLock moved = std::move(first);
   EXPECT_FALSE(first.held());
-  EXPECT_FALSE(second.acquire(folder, "Prog.lck")) << "the lock moves with its holder";
+  EXPECT_EQ(second.acquire(folder, "Prog.lck"), Busy) << "the lock moves with its holder";
   moved.release();
-  EXPECT_TRUE(second.acquire(folder, "Prog.lck"));
+  EXPECT_EQ(second.acquire(folder, "Prog.lck"), Taken);
 }
 
-TEST(FolderLockTest, AFileLeftBehindDoesNotBlockAndAMissingFolderFails) {
+TEST(FolderLockTest, AFileLeftBehindDoesNotBlockAndAMissingFolderIsNoOtherHolder) {
   const fs::path folder = TestFolder("folder_lock_stale");
   WriteBytes(folder / "Prog.lck", "left by a run that crashed");
   FolderLock lock;
-  EXPECT_TRUE(lock.acquire(folder, "Prog.lck"));
+  EXPECT_EQ(lock.acquire(folder, "Prog.lck"), Taken);
   FolderLock elsewhere;
-  EXPECT_FALSE(elsewhere.acquire(folder / "missing", "Prog.lck"));
+  EXPECT_EQ(elsewhere.acquire(folder / "missing", "Prog.lck"), FolderLock::Status::Failed);
+  EXPECT_FALSE(elsewhere.held());
 }
 
 TEST(FolderLockTest, VirtualProgramsTakeTheLockOnlyWhenTheDesktopSaysSo) {
@@ -54,6 +57,8 @@ TEST(FolderLockTest, VirtualProgramsTakeTheLockOnlyWhenTheDesktopSaysSo) {
   EXPECT_FALSE(running->previousInstance("Prog"));
   EXPECT_TRUE(two.startProgram("Prog", folder.string())->previousInstance("Prog"));
   EXPECT_FALSE(two.startProgram("Prog", other.string())->previousInstance("Prog"));
+  EXPECT_FALSE(two.startProgram("Prog", (folder / "missing").string())->previousInstance("Prog"))
+      << "where no lock file can be made there is no other copy to find";
   EXPECT_FALSE(plain.startProgram("Prog", folder.string())->previousInstance("Prog"));
   running.reset();
   EXPECT_FALSE(two.startProgram("Prog", folder.string())->previousInstance("Prog"));
