@@ -374,8 +374,8 @@ bool Win32Desktop::previousInstance(const std::string& programName)
     if (mutex)
         m_mutexes.push_back(mutex);
     // A copy started from the same folder also finds the lock file the first copy holds there
-    // for its whole run (the system drops the lock with the process).
-    // A folder where no lock file can be made (read-only) has no lock to find.
+    // for its whole run (the system drops the lock with the process); a folder where no lock
+    // file can be made (read-only) has no lock to find.
     if (IsOwnProgram(programName)
         && m_folderLock.acquire(Utf8Path(programFolder()), FolderLock::FileName(programName)) == FolderLock::Status::Busy)
         running = true;
