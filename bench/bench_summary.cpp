@@ -44,12 +44,14 @@ HandRecord MakeDeal(std::mt19937& random, int dealInGame) {
   return record;
 }
 
-// The benchmark's files. Nothing is deleted while it runs: a file system may keep the inodes
-// of files deleted a moment ago out of use for a while (ext4 without a journal skips those
-// deleted in the last minute or more), so every file created after a large deletion first
-// scans past all of them, and writing N pages after deleting N takes time in N squared: the
-// benchmark would measure the deletion, not the utility. Each use gets a folder of its own,
-// and everything (leftovers of earlier runs included) is removed when the program ends.
+// The benchmark's files. A disk file system may keep the inodes of files deleted a moment
+// ago out of use for a while (ext4 without a journal skips those deleted in the last one to
+// six minutes), so every file created after a large deletion first scans past all of them:
+// writing N pages shortly after N files were deleted (by an earlier iteration, an earlier
+// run, or any other program on the disk) takes time in N squared, and the benchmark would
+// measure the deletions, not the utility. So the files live in memory (/dev/shm) where there
+// is such a folder, nothing is deleted while the benchmark runs (each use gets a folder of
+// its own), and everything is removed when the program ends.
 class Scratch {
  public:
   ~Scratch() {
@@ -64,7 +66,13 @@ class Scratch {
   }
 
  private:
-  const fs::path base_ = fs::current_path() / "bench_summary_scratch";
+  static fs::path Base() {
+    std::error_code error;
+    const fs::path memory = "/dev/shm";
+    if (fs::is_directory(memory, error)) return memory / "scorlet_bench_summary";
+    return fs::current_path() / "bench_summary_scratch";
+  }
+  const fs::path base_ = Base();
   const fs::path run_ =
       base_ / std::to_string(std::chrono::system_clock::now().time_since_epoch().count());
   int count_ = 0;
