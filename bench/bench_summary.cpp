@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -45,10 +46,48 @@ HandRecord MakeDeal(std::mt19937& random, int dealInGame) {
   return record;
 }
 
+// The benchmark's files. A disk file system may keep the inodes of files deleted a moment
+// ago out of use for a while (ext4 without a journal skips those deleted in the last one to
+// six minutes), so every file created after a large deletion first scans past all of them:
+// writing N pages shortly after N files were deleted (by an earlier iteration, an earlier
+// run, or any other program on the disk) takes time in N squared, and the benchmark would
+// measure the deletions, not the utility. So the files live in memory (/dev/shm) where there
+// is such a folder, nothing is deleted while the benchmark runs (each use gets a folder of
+// its own), and everything is removed when the program ends.
+class Scratch {
+ public:
+  ~Scratch() {
+    std::error_code error;
+    fs::remove_all(base_, error);
+  }
+  // A new empty folder; never one used before in this run.
+  fs::path Fresh(const std::string& name) {
+    const fs::path folder = run_ / (name + std::to_string(++count_));
+    fs::create_directories(folder);
+    return folder;
+  }
+
+ private:
+  static fs::path Base() {
+    std::error_code error;
+    const fs::path memory = "/dev/shm";
+    if (fs::is_directory(memory, error)) return memory / "scorlet_bench_summary";
+    return fs::current_path() / "bench_summary_scratch";
+  }
+  const fs::path base_ = Base();
+  const fs::path run_ =
+      base_ / std::to_string(std::chrono::system_clock::now().time_since_epoch().count());
+  int count_ = 0;
+};
+
+Scratch& Files() {
+  static Scratch scratch;
+  return scratch;
+}
+
 const fs::path& WorkFolder() {
   static const fs::path folder = [] {
-    const fs::path work = fs::current_path() / "bench_summary_data" / "Work";
-    fs::remove_all(work.parent_path());
+    const fs::path work = Files().Fresh("batch") / "Work";
     fs::create_directories(work);
     std::mt19937 random(2009);
     for (int i = 0; i < kFiles; ++i) {
@@ -68,15 +107,13 @@ class NullLog final : public LogSink {
 };
 
 void RunBatchOnce(benchmark::State& state, bool text, bool index = true) {
-  const fs::path out = WorkFolder().parent_path() / "GameRec";
   PageOptions options;
   options.textOutput = text;
   options.indexPages = index;
   int pages = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    fs::remove_all(out);
-    fs::create_directories(out);
+    const fs::path out = Files().Fresh("GameRec");
     state.ResumeTiming();
     NullLog log;
     const BatchContext context{WorkFolder(), out, options, CodePage::Western, "2009/03/14 21:05:09"};
@@ -112,10 +149,7 @@ void BM_ReadWorkFilesOnly(benchmark::State& state) {
 // run, not once a page).
 void BM_OneDealGames(benchmark::State& state) {
   const auto games = static_cast<int>(state.range(0));
-  const fs::path base = fs::current_path() / "bench_summary_one_deal";
-  const fs::path work = base / "Work";
-  const fs::path out = base / "GameRec";
-  fs::remove_all(base);
+  const fs::path work = Files().Fresh("one_deal") / "Work";
   fs::create_directories(work);
   std::mt19937 random(7);
   std::vector<std::string> stems;
@@ -127,8 +161,7 @@ void BM_OneDealGames(benchmark::State& state) {
   }
   for (auto _ : state) {
     state.PauseTiming();
-    fs::remove_all(out);
-    fs::create_directories(out);
+    const fs::path out = Files().Fresh("GameRec");
     state.ResumeTiming();
     NullLog log;
     const BatchContext context{work, out, {}, CodePage::Western, "2009/03/14 21:05:09"};
@@ -139,15 +172,12 @@ void BM_OneDealGames(benchmark::State& state) {
   state.SetComplexityN(games);
   state.counters["pages/s"] =
       benchmark::Counter(games, benchmark::Counter::kIsIterationInvariantRate);
-  fs::remove_all(base);
 }
 
 // The index over pages of earlier runs (the 2,000 files' pages): each is read back from its
 // last deal.
 void BM_IndexOfEarlierPages(benchmark::State& state) {
-  const fs::path out = WorkFolder().parent_path() / "GameRec_earlier";
-  fs::remove_all(out);
-  fs::create_directories(out);
+  const fs::path out = Files().Fresh("GameRec_earlier");
   NullLog log;
   const BatchContext context{WorkFolder(), out, {}, CodePage::Western, "2009/03/14 21:05:09"};
   BatchDriver driver(context, log);

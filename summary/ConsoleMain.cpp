@@ -12,8 +12,10 @@
 #include <string_view>
 
 #include "common/CodePage.h"
+#include "platform/FolderLock.h"
 #include "platform/System.h"
 #include "summary/HtmlText.h"
+#include "summary/SummaryTexts.h"
 #include "summary/UtilityStart.h"
 
 namespace {
@@ -31,13 +33,21 @@ class ConsoleShell final : public UtilityShell {
   explicit ConsoleShell(std::filesystem::path folder) : folder_(std::move(folder)) {}
   LogSink& log() override { return log_; }
   std::filesystem::path appFolder() override { return folder_; }
-  bool previousInstance() override { return false; }
+  // A copy already running in the folder holds the lock file there; this copy takes it and
+  // keeps it to the end of the run. A folder where no lock file can be made (read-only) has
+  // no lock to find.
+  bool previousInstance() override {
+    const std::string_view file = scorlet::summary::kProgramFile;
+    const std::string name = scorlet::FolderLock::FileName(std::string(file.substr(0, file.find('.'))));
+    return lock_.acquire(folder_, name) == scorlet::FolderLock::Status::Busy;
+  }
   int ansiCodePage() override { return 1252; }
   bool fontInstalled(std::string_view) override { return false; }
 
  private:
   ConsoleLog log_;
   std::filesystem::path folder_;
+  scorlet::FolderLock lock_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "common/CodePage.h"
 #include "common/Config.h"
+#include "common/SafeFile.h"
 #include "common/TextUtil.h"
 #include "common/WorkFiles.h"
 #include "companion/main/Discovery.h"
@@ -287,6 +288,8 @@ void FormLoad(App& app) {
 
   if (!app.system.configFound) AbsentINIfile(app);          // step 21
   EnsureFolder(PathToUtf8(WorkFolderOf(app.system.appFolder)));
+  // Temporary files of a write that a crash cut short; only this copy writes the folder.
+  RemoveStaleTempFiles(WorkFolderOf(app.system.appFolder));
 
   if (!app.loop.restarted) {                                // step 22
     BuildGlyphTables(app);

@@ -90,7 +90,10 @@ int main(int argc, char** argv) {
   }
 
   const std::set<std::string> before = RecordStems(options.folder);
-  VirtualDesktop desktop;
+  // A copy already running in the folder is found by the lock file it holds there.
+  VirtualDesktopConfig desktopConfig;
+  desktopConfig.folderLocks = true;
+  VirtualDesktop desktop(desktopConfig);
   auto start = desktop.now();
   auto print = [&desktop, start](const std::string& line) {
     const unsigned ms = desktop.now() - start;

@@ -40,6 +40,10 @@ struct VirtualDesktopConfig {
     uint32_t startTick = 100000;
     int clickDelayMs = 90;       // a synthetic click arrives this much later
     int processEventsCostMs = 1; // each processEvents() moves the clock this far
+    // Each program holds a lock file in its folder from its first previousInstance() question
+    // on, as the real programs do, so a copy on another desktop (another process) in the same
+    // folder is refused. Off by default: tests run many programs in one process side by side.
+    bool folderLocks = false;
 };
 
 // The frame of a window: thickness of each edge of the non-client area.

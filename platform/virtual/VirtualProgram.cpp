@@ -158,8 +158,14 @@ bool VirtualProgram::previousInstance(const std::string& programName)
 {
     if (m_desktop.previousInstanceForced())
         return true;
-    if (programName == m_name)
+    if (programName == m_name) {
+        if (m_desktop.config().folderLocks && !m_lockAsked) {
+            m_lockAsked = true;
+            if (m_lock.acquire(m_folder, FolderLock::FileName(m_name)) == FolderLock::Status::Busy)
+                m_previousInstance = true;
+        }
         return m_previousInstance;
+    }
     return m_desktop.runningCopies(programName) > 0;
 }
 

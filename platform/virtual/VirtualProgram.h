@@ -13,6 +13,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
+#include "platform/FolderLock.h"
 #include "platform/virtual/VirtualDesktop.h"
 
 #include <memory>
@@ -102,6 +103,8 @@ private:
     std::string m_name;
     std::string m_folder;
     bool m_previousInstance { false };
+    bool m_lockAsked { false };
+    FolderLock m_lock;
     bool m_quitting { false };
     int m_exitCode { 0 };
     std::vector<std::unique_ptr<VirtualForm>> m_forms;

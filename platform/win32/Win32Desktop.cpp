@@ -2,6 +2,7 @@
 
 #include "platform/win32/Win32Util.h"
 
+#include "common/CodePage.h"
 #include "common/TextUtil.h"
 
 #include <windows.h>
@@ -327,6 +328,39 @@ std::vector<std::string> Win32Desktop::fontNames()
 
 int Win32Desktop::ansiCodePage() { return static_cast<int>(GetACP()); }
 
+namespace {
+
+// The full path of the running executable ("" when it cannot be had).
+std::wstring ExecutablePath()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// True when `programName` names the running executable (file name without extension, any case).
+bool IsOwnProgram(const std::string& programName)
+{
+    std::wstring name = ExecutablePath();
+    const size_t slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos)
+        name.erase(0, slash + 1);
+    const size_t dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos)
+        name.erase(dot);
+    return !name.empty() && lstrcmpiW(name.c_str(), Widen(programName).c_str()) == 0;
+}
+
+} // namespace
+
 bool Win32Desktop::previousInstance(const std::string& programName)
 {
     // The answer is fixed at the first question: asking again would find this copy's own mutex.
@@ -336,9 +370,15 @@ bool Win32Desktop::previousInstance(const std::string& programName)
     std::wstring name = L"Local\\ScorletInstance." + Widen(programName);
     std::replace(name.begin() + 6, name.end(), L'\\', L'_');
     HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
-    const bool running = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    bool running = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
     if (mutex)
         m_mutexes.push_back(mutex);
+    // A copy started from the same folder also finds the lock file the first copy holds there
+    // for its whole run (the system drops the lock with the process); a folder where no lock
+    // file can be made (read-only) has no lock to find.
+    if (IsOwnProgram(programName)
+        && m_folderLock.acquire(Utf8Path(programFolder()), FolderLock::FileName(programName)) == FolderLock::Status::Busy)
+        running = true;
     m_instances[programName] = running;
     return running;
 }
@@ -366,17 +406,7 @@ bool Win32Desktop::openWebPage(const std::string& url)
 
 std::string Win32Desktop::programFolder()
 {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0)
-            return {};
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::wstring path = ExecutablePath();
     const size_t slash = path.find_last_of(L"\\/");
     return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }

@@ -3,6 +3,7 @@
 // the program's windows (the message queue is per thread).
 
 #include "platform/Desktop.h"
+#include "platform/FolderLock.h"
 
 #include <functional>
 #include <map>
@@ -69,6 +70,7 @@ private:
     int m_exitCode {0};
     std::map<std::string, bool> m_instances; // program name -> another copy was running
     std::vector<void*> m_mutexes; // held for the whole run
+    FolderLock m_folderLock;      // the own program's lock file in its folder, held for the run
 };
 
 } // namespace scorlet

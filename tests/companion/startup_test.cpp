@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "common/TextUtil.h"
 #include "companion/main/Texts.h"
@@ -99,6 +100,36 @@ TEST(StartupTest, SecondCopyStopsWithoutTouchingTheWorkFolder) {
   EXPECT_TRUE(h.Printed("  Waiting . . ."));
   EXPECT_EQ(h.app().loop.endCode, ExitStopped);
   EXPECT_FALSE(std::filesystem::exists(h.folder / "Work"));
+}
+
+// Desktops that take the lock files stand for separate processes.
+TEST(StartupTest, ACopyInTheSameFolderFindsTheLockAndStaleTemporaryFilesAreCleared) {
+  VirtualDesktopConfig locking;
+  locking.folderLocks = true;
+  Harness h("FolderLock", locking);
+  const auto work = h.folder / "Work";
+  std::filesystem::create_directories(work);
+  std::ofstream(work / "~scorlet4711_3.tmp") << "cut short";
+  std::ofstream(work / "notes.tmp") << "the user's";
+  ASSERT_TRUE(h.Start());
+  EXPECT_FALSE(std::filesystem::exists(work / "~scorlet4711_3.tmp"));
+  EXPECT_TRUE(std::filesystem::exists(work / "notes.tmp"));
+
+  std::ofstream(work / "~scorlet4711_4.tmp") << "the first copy's own";
+  VirtualDesktop other(locking);
+  auto program = other.startProgram("ScorletS", h.folder.string());
+  Companion second(*program, *program);
+  EXPECT_FALSE(second.Start());
+  EXPECT_EQ(second.app().loop.endCode, ExitStopped);
+  EXPECT_TRUE(std::filesystem::exists(work / "~scorlet4711_4.tmp"));
+
+  // A run that ended leaves its lock file, which does not stop the next.
+  h.companion.reset();
+  h.program.reset();
+  VirtualDesktop later(locking);
+  auto next = later.startProgram("ScorletS", h.folder.string());
+  Companion third(*next, *next);
+  EXPECT_TRUE(third.Start());
 }
 
 TEST(StartupTest, TemporaryFolderStops) {

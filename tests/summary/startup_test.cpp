@@ -2,7 +2,9 @@
 // log window with its End button on the virtual desktop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <map>
 
 #include "common/TextUtil.h"
 #include "platform/virtual/VirtualDesktop.h"
@@ -208,6 +210,45 @@ TEST(Startup, LogWindowShowsTheRunAndEndClosesIt) {
   EXPECT_LE(window.printState().y, window.control("cmdEnd")->bounds().top);
   ASSERT_TRUE(program->clickControl("frmZ", "cmdEnd"));
   EXPECT_TRUE(program->quitting());
+}
+
+// Every file under the folder with its bytes.
+std::map<std::string, std::string> Snapshot(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) files[entry.path().string()] = testing::ReadAll(entry.path());
+  }
+  return files;
+}
+
+// Desktops that take the lock files stand for separate processes.
+TEST(Startup, ASecondCopyInTheSameFolderTouchesNothingAndFails) {
+  const auto app = AppWithGame("second_copy");
+  VirtualDesktopConfig locking;
+  locking.folderLocks = true;
+  VirtualDesktop firstDesktop(locking);
+  auto first = firstDesktop.startProgram("ScorletSut", app.string());
+  ASSERT_FALSE(first->previousInstance("ScorletSut"));
+  const auto before = Snapshot(app);
+
+  VirtualDesktop secondDesktop(locking);
+  auto second = secondDesktop.startProgram("ScorletSut", app.string());
+  EXPECT_EQ(RunSummaryProgram(*second, *second), 1);
+  const auto texts = second->drawnTexts("frmZ");
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "  You are going to start ScorletSut.exe again."),
+            texts.end());
+  EXPECT_EQ(Snapshot(app), before);
+  EXPECT_FALSE(std::filesystem::exists(app / "GameRec"));
+
+  // The lock goes with the copy that held it; the file it leaves does not stop the next run.
+  first.reset();
+  EXPECT_TRUE(std::filesystem::exists(app / "ScorletSut.lck"));
+  VirtualDesktop thirdDesktop(locking);
+  auto third = thirdDesktop.startProgram("ScorletSut", app.string());
+  FormsShell shell(*third, *third);
+  const auto outcome = FormLoad(shell);
+  EXPECT_EQ(outcome.result, StartResult::Done);
+  EXPECT_EQ(outcome.batch.dealsWritten, 3);
 }
 
 }  // namespace
