@@ -1,6 +1,7 @@
 #include "companion/messages/Messages.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "common/CodePage.h"
@@ -172,6 +173,16 @@ void ShowErrMessage(App& app, MessageNumber number) {
 void ShowStatusMsg(App& app, MessageNumber number) {
   PutMsg(app, number);
   ShowHelper(app.windows.errMsg, false);
+}
+
+void ShowBidPassStatus(App& app, CaptureStatus status, CaptureMode mode) {
+  using enum MessageNumber;
+  // The statuses that tell where the game stands; they share their numbers with the messages.
+  constexpr std::array<MessageNumber, 6> shown{GameNotStarted, BiddingNotStarted, DealOver,
+                                               BiddingNotOver,  BidsUnchanged,     AuctionNotStarted};
+  const auto number = static_cast<MessageNumber>(status);
+  if (mode == CaptureMode::ByHand && std::ranges::find(shown, number) != shown.end())
+    ShowStatusMsg(app, number);
 }
 
 void HideErrMessage(App& app) { HideHelper(app.windows.errMsg); }

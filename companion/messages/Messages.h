@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "companion/recognition/TableReading.h"
 #include "gamedata/Messages.h"
 #include "platform/Types.h"
 
@@ -48,6 +49,10 @@ std::string ExpandCharRefs(std::string_view text);
 void ShowErrMessage(App& app, MessageNumber number);
 // The outcome of a capture asked for by hand: shows its message without waiting.
 void ShowStatusMsg(App& app, MessageNumber number);
+// The end of a bid pass: a pass asked for by hand shows its status when the status tells where
+// the game stands (not started, bidding not started or not over, bids unchanged, the deal over);
+// an automatic pass shows nothing. Missing windows are reported through window tracking instead.
+void ShowBidPassStatus(App& app, CaptureStatus status, CaptureMode mode);
 // Hides the window; it stays loaded.
 void HideErrMessage(App& app);
 

@@ -191,6 +191,27 @@ TEST(MessagesWindowTest, AReadyTextIsShownAsItStandsAndWaits) {
   EXPECT_EQ(h.SoundsOf("SystemExclamation"), chimes + 1);
 }
 
+TEST(MessagesWindowTest, ABidPassShowsWhereTheGameStandsOnlyWhenAskedByHand) {
+  Harness h("MsgBidPass");
+  ASSERT_TRUE(h.Start());
+  App& app = h.app();
+  app.game.GameLanguage = LangGerman;
+  ShowBidPassStatus(app, CaptureStatus::WaitingOrUnchanged, CaptureMode::Automatic);
+  EXPECT_FALSE(app.windows.errMsg.loaded());
+  ShowBidPassStatus(app, CaptureStatus::WaitingOrUnchanged, CaptureMode::ByHand);
+  EXPECT_EQ(Shown(h), "Spiel noch nicht beginnt.");
+  ShowBidPassStatus(app, CaptureStatus::SomeBids, CaptureMode::ByHand);
+  EXPECT_EQ(Shown(h), "Gebot ist nicht verändert.");
+  // Missing windows go through window tracking, reading errors are printed by their readers.
+  for (CaptureStatus status : {CaptureStatus::Ok, CaptureStatus::ScoreWindowMissing,
+                               CaptureStatus::LastHandWindowMissing, CaptureStatus::ScoreNotRead,
+                               CaptureStatus::NamesNotRead, CaptureStatus::LastHandNotRead}) {
+    ShowBidPassStatus(app, status, CaptureMode::ByHand);
+    EXPECT_EQ(Shown(h), "Gebot ist nicht verändert.") << static_cast<int>(status);
+  }
+  EXPECT_FALSE(app.windows.MessagePending);
+}
+
 // The companion beside the substitute table of one site language, taken over, with the table's
 // buttons known to it.
 struct TableSite {
@@ -230,6 +251,7 @@ TEST_P(MissingWindowTest, TheMessageStaysUntilTheWindowIsBack) {
   h.Tick();
   ASSERT_EQ(app.loop.OnlineState, Online);
   ASSERT_EQ(app.game.GameLanguage, language);
+  app.loop.slots.Disarm(SlotBidCapture);  // only the window step runs on the ticks
 
   const std::pair<int, MessageNumber> cases[] = {
       {KindLastTrick, MessageNumber::LastTrickWindowMissing},
