@@ -130,8 +130,10 @@ Form& LoadErrMsg(App& app) {
   form.setFont(MessageFont());
   form.setTopmost(true);
   form.setClientSize({MinClientWidth, 2 * MessageMarginTop + MessageFontSize});
-  const Rect main = app.frmZ.form->bounds();
-  form.move(main.left + MessageWindowOffset, main.top + MessageWindowOffset);
+  if (app.frmZ.form != nullptr) {
+    const Rect main = app.frmZ.form->bounds();
+    form.move(main.left + MessageWindowOffset, main.top + MessageWindowOffset);
+  }
   return form;
 }
 
