@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "companion/main/App.h"
+#include "gamedata/Messages.h"
 
 namespace scorlet::companion {
 
@@ -41,7 +42,12 @@ void ScanTableButtons(App& app);
 void ClickTableButton(App& app, int kind);
 // A recogniser needs a sub-window that is not there: ask the table for it, and while it stays
 // away show the message and ask again on every tick.
-void NotExistProcess(App& app, int kind, int message);
+void NotExistProcess(App& app, int kind, MessageNumber message);
+// The same with a capture status number (the statuses share the message numbers); a number
+// without a message asks for the window without a text.
+inline void NotExistProcess(App& app, int kind, int status) {
+  NotExistProcess(app, kind, static_cast<MessageNumber>(status));
+}
 // Kind 0 is the table window; others the sub-windows.
 void PlaceGameWindow(App& app, int kind);
 void KeepTableOnScreen(App& app);

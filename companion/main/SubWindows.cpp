@@ -124,7 +124,7 @@ void ClickTableButton(App& app, int kind) {
   desktop.setCursorPos(cursor);
 }
 
-void NotExistProcess(App& app, int kind, int message) {
+void NotExistProcess(App& app, int kind, MessageNumber message) {
   if (kind < KindLastTrick || kind > SubWindowKinds) return;
   ClickTableButton(app, kind);
   FindGameWindows(app, kind);
