@@ -9,6 +9,7 @@
 #include "companion/main/Discovery.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Texts.h"
+#include "companion/messages/Messages.h"
 #include "companion/players/Players.h"
 #include "companion/record/LiveScoreLines.h"
 #include "companion/recognition/PlayerList.h"
@@ -261,6 +262,7 @@ void CaptureBid(App& app, CaptureMode mode) {
     app.Trace("bid pass: status " + std::to_string(static_cast<int>(status)) + ", bids " +
               app.deal.bids[0] + " " + app.deal.bids[1] + " " + app.deal.bids[2] + " " +
               app.deal.bids[3]);
+  ShowBidPassStatus(app, status, mode);
 
   // The next pass.
   std::uint32_t delay = r.consecutiveErrors < ErrorsBeforeLongWait
