@@ -1,0 +1,181 @@
+// Marking players and being alerted, on the virtual desktop: the Alert menu and the name labels
+// with the reason dialog, the alert list file, and the alert when a marked player sits at the
+// substitute table, also after the program was started again.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "companion/players/AlertList.h"
+#include "companion/players/Players.h"
+#include "platform/virtual/VirtualControls.h"
+#include "tableclient/window/TableClient.h"
+#include "tests/companion/CompanionHarness.h"
+
+namespace scorlet::companion {
+namespace {
+
+using testing::Harness;
+using testing::ReadAll;
+
+const std::string Header = std::string(AlertHeaderEn) + "\r\n";
+
+// What the user does in frmReason once it is up, run from inside the dialog's wait.
+void WhenReasonAsked(Harness& h, std::function<void(VirtualProgram&)> answer) {
+  VirtualProgram* program = h.program.get();
+  h.desktop.schedule(h.desktop.now() + 100, [program, answer] { answer(*program); });
+}
+
+VirtualTextBox& ReasonBox(VirtualProgram& p) {
+  return dynamic_cast<VirtualTextBox&>(*p.findControl("frmReason", "txtReason"));
+}
+
+void Type(VirtualProgram& p, const std::string& text) { ReasonBox(p).type(text); }
+void PressEnter(VirtualProgram& p) { p.pressKey("frmReason", KeyEvent{Key::Return}); }
+void Pick(VirtualProgram& p, const std::string& item) {
+  auto& list = dynamic_cast<ListBox&>(*p.findControl("frmReason", "boxReason"));
+  for (int i = 0; i < list.count(); ++i) {
+    if (list.items()[static_cast<std::size_t>(i)] != item) continue;
+    list.setListIndex(i);
+    list.onClick();
+    return;
+  }
+  ADD_FAILURE() << "no reason " << item;
+}
+
+bool NoTempFiles(const std::filesystem::path& folder) {
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    if (e.path().extension() == ".tmp") return false;
+  }
+  return true;
+}
+
+TEST(AlertMarkTest, MarkWithAReasonThenUnmarkThroughTheAlertMenu) {
+  Harness h("AlertMark");
+  ASSERT_TRUE(h.Start());
+  App& app = h.app();
+  RefreshAlertMenu(app, {"North1", "Eastern", "bobby_77", "Westy"});
+  EXPECT_EQ(app.frmZ.menuPlayer[2]->caption(), "bobby_77");
+
+  WhenReasonAsked(h, [](VirtualProgram& p) {
+    Type(p, "Overbidder");
+    PressEnter(p);
+  });
+  ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer2"));
+  const std::filesystem::path file = h.folder / "Alert.TXT";
+  EXPECT_EQ(ReadAll(file), Header + "bobby_77(Overbidder),");
+  EXPECT_TRUE(NoTempFiles(h.folder));
+  EXPECT_TRUE(app.frmZ.menuPlayer[2]->checked());
+  const Label& alert = *app.frmZ.AlertName;
+  EXPECT_TRUE(alert.visible());
+  EXPECT_EQ(alert.caption(), "bobby_77(Overbidder)");
+  EXPECT_EQ(alert.foreColor(), AlertPink);
+  EXPECT_EQ(alert.font().size, 12);
+
+  // A "," typed into the reason is taken back at once and the dialog says why; the uncheck item
+  // is offered for a marked player and removes the entry from the file.
+  bool refusedShown = false;
+  std::string kept;
+  WhenReasonAsked(h, [&](VirtualProgram& p) {
+    EXPECT_EQ(ReasonBox(p).text(), "Overbidder");
+    Type(p, "Overbidder, rude");
+    kept = ReasonBox(p).text();
+    refusedShown = p.findControl("frmReason", "lblRefused")->visible();
+    Pick(p, "[UnCheck]");
+  });
+  ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer2"));
+  EXPECT_EQ(kept, "Overbidder");
+  EXPECT_TRUE(refusedShown);
+  EXPECT_EQ(ReadAll(file), Header);
+  EXPECT_FALSE(app.frmZ.menuPlayer[2]->checked());
+  EXPECT_FALSE(alert.visible());
+  EXPECT_EQ(SearchAlertPlayer(app.alerts.list, "bobby_77"), 0);
+}
+
+TEST(AlertMarkTest, NameLabelOffLineMarksThatSeatAndOwnSeatCannotBeMarked) {
+  Harness h("AlertLabel");
+  h.WriteIni("MyYahooID=me_myself\r\n");
+  ASSERT_TRUE(h.Start());
+  App& app = h.app();
+  RefreshAlertMenu(app, {"me_myself", "Eastern", "South3", "Westy"});
+  EXPECT_FALSE(app.frmZ.menuPlayer[0]->enabled());
+
+  // plName0 shows West.
+  WhenReasonAsked(h, [](VirtualProgram& p) { Pick(p, "Slow"); });
+  ASSERT_TRUE(h.program->clickControl("frmZ", "plName0"));
+  EXPECT_EQ(ReadAll(h.folder / "Alert.TXT"), Header + "Westy(Slow),");
+  EXPECT_FALSE(h.program->findForm("frmReason"));
+
+  // plName3 shows North, the user's own seat: nothing is asked, nothing written.
+  ASSERT_TRUE(h.program->clickControl("frmZ", "plName3"));
+  EXPECT_EQ(ReadAll(h.folder / "Alert.TXT"), Header + "Westy(Slow),");
+}
+
+TEST(AlertMarkTest, AnUnreadableListIsNeverWrittenOver) {
+  Harness h("AlertUnreadable");
+  std::filesystem::create_directory(h.folder / "Alert.TXT");
+  ASSERT_TRUE(h.Start());
+  App& app = h.app();
+  RefreshAlertMenu(app, {"North1", "Eastern", "South3", "Westy"});
+  WhenReasonAsked(h, [](VirtualProgram& p) { PressEnter(p); });
+  ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer1"));
+  EXPECT_TRUE(std::filesystem::is_directory(h.folder / "Alert.TXT"));
+  EXPECT_TRUE(h.PrintedPrefix("  The alert list could not be read"));
+}
+
+// The substitute table with a marked player at it; the companion's own timer runs.
+TEST(AlertTableTest, AMarkedPlayerIsAlertedAtTheTableAfterARestart) {
+  Harness h("AlertTable");
+  ASSERT_TRUE(h.Start());
+  RefreshAlertMenu(h.app(), {"Alice_n", "bobby_77", "Carol_s", "dave_w"});
+  WhenReasonAsked(h, [](VirtualProgram& p) {
+    Type(p, "Cheater");
+    PressEnter(p);
+  });
+  ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer1"));
+  const std::string written = ReadAll(h.folder / "Alert.TXT");
+  ASSERT_EQ(written, Header + "bobby_77(Cheater),");
+  // A strong alert for someone else, typed into the file by hand.
+  {
+    std::ofstream(h.folder / "Alert.TXT", std::ios::binary | std::ios::app) << "\r\n{zed_999}";
+  }
+
+  // The program ends and starts again in the same folder.
+  h.companion.reset();
+  h.program.reset();
+  ASSERT_TRUE(h.Start(false));
+  App& app = h.app();
+  EXPECT_FALSE(app.frmZ.AlertName->visible());
+
+  auto tableProgram = h.desktop.startProgram("SpadesTable", h.folder.string());
+  table::TableClientOptions options;
+  options.game.names = {"Alice_n", "bobby_77", "Carol_s", "dave_w"};
+  options.maxDeals = 1;
+  table::TableClient table(*tableProgram, *tableProgram, options);
+  ASSERT_TRUE(table.Open());
+  ASSERT_TRUE(h.desktop.runUntil([&] { return app.frmZ.AlertName->visible(); }, 5 * 60 * 1000));
+  const Label& alert = *app.frmZ.AlertName;
+  EXPECT_EQ(alert.caption(), "bobby_77(Cheater)");
+  EXPECT_EQ(alert.foreColor(), AlertPink);
+  EXPECT_EQ(alert.font().size, 12);
+  EXPECT_EQ(table.dealsPlayed(), 0);  // found in the room, before any hand was recorded
+  EXPECT_EQ(h.SoundsOf("SystemExclamation"), 1);
+  table.Close();
+  ASSERT_TRUE(h.desktop.runUntil([&] { return app.loop.OnlineState == WentOffline; }, 60000));
+  EXPECT_FALSE(alert.visible());
+
+  // Another table, where the player of the strong entry sits.
+  options.game.names = {"Alice_n", "Carol_s", "zed_999", "dave_w"};
+  table::TableClient next(*tableProgram, *tableProgram, options);
+  ASSERT_TRUE(next.Open());
+  ASSERT_TRUE(h.desktop.runUntil([&] { return alert.visible(); }, 5 * 60 * 1000));
+  EXPECT_EQ(alert.caption(), "zed_999");
+  EXPECT_EQ(alert.foreColor(), AlertRed);
+  EXPECT_EQ(alert.font().size, 18);
+  next.Close();
+  h.desktop.runFor(2000);
+}
+
+}  // namespace
+}  // namespace scorlet::companion
