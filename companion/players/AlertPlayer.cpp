@@ -134,6 +134,8 @@ void PrintAlertMessage(App& app, const LangText& text, const std::string& detail
 
 void LoadAlertList(App& app) {
   AlertState& a = app.alerts;
+  // Until a hand names the players, the items hold the seat names: nobody to mark yet.
+  for (MenuItem* item : app.frmZ.menuPlayer) item->setEnabled(false);
   ReadDefaultAlertList(a.list);
   a.fileUnreadable = false;
   const TextFile file = ReadTextFile(AlertFile(app), app.system.codePage);

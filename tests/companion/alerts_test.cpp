@@ -9,6 +9,8 @@
 
 #include "companion/players/AlertList.h"
 #include "companion/players/Players.h"
+#include "companion/record/Record.h"
+#include "common/WorkFiles.h"
 #include "platform/virtual/VirtualControls.h"
 #include "tableclient/window/TableClient.h"
 #include "tests/companion/CompanionHarness.h"
@@ -93,23 +95,35 @@ TEST(AlertMarkTest, MarkWithAReasonThenUnmarkThroughTheAlertMenu) {
   EXPECT_EQ(SearchAlertPlayer(app.alerts.list, "bobby_77"), 0);
 }
 
-TEST(AlertMarkTest, NameLabelOffLineMarksThatSeatAndOwnSeatCannotBeMarked) {
+// Off line the user looks at a stored hand and marks a player by the name label.
+TEST(AlertMarkTest, AStoredHandShowsItsMarkedPlayersAndItsNameLabelsMarkOthers) {
   Harness h("AlertLabel");
   h.WriteIni("MyYahooID=me_myself\r\n");
+  std::ofstream(h.folder / "Alert.TXT", std::ios::binary) << Header << "Eastern(Good),";
   ASSERT_TRUE(h.Start());
   App& app = h.app();
-  RefreshAlertMenu(app, {"me_myself", "Eastern", "South3", "Westy"});
+  HandRecord hand;
+  hand.PlayerNames = {"me_myself", "Eastern", "South3", "Westy"};
+  ASSERT_EQ(WriteRecordFile(hand, h.folder / "Work", "12_07_001", CodePage::Western),
+            RecordFileStatus::Done);
+  RefreshFileList(app);
+  app.frmZ.filBox->setListIndex(0);
+  filBox_Click(app);
   EXPECT_FALSE(app.frmZ.menuPlayer[0]->enabled());
+  EXPECT_TRUE(app.frmZ.menuPlayer[1]->checked());
+  EXPECT_EQ(app.frmZ.AlertName->caption(), "Eastern(Good)");
 
   // plName0 shows West.
   WhenReasonAsked(h, [](VirtualProgram& p) { Pick(p, "Slow"); });
   ASSERT_TRUE(h.program->clickControl("frmZ", "plName0"));
-  EXPECT_EQ(ReadAll(h.folder / "Alert.TXT"), Header + "Westy(Slow),");
+  EXPECT_EQ(ReadAll(h.folder / "Alert.TXT"), Header + "Eastern(Good),Westy(Slow),");
+  EXPECT_TRUE(app.frmZ.menuPlayer[3]->checked());
+  EXPECT_EQ(app.frmZ.AlertName->caption(), "Westy(Slow)");
   EXPECT_FALSE(h.program->findForm("frmReason"));
 
   // plName3 shows North, the user's own seat: nothing is asked, nothing written.
   ASSERT_TRUE(h.program->clickControl("frmZ", "plName3"));
-  EXPECT_EQ(ReadAll(h.folder / "Alert.TXT"), Header + "Westy(Slow),");
+  EXPECT_EQ(ReadAll(h.folder / "Alert.TXT"), Header + "Eastern(Good),Westy(Slow),");
 }
 
 TEST(AlertMarkTest, AnUnreadableListIsNeverWrittenOver) {
