@@ -10,6 +10,8 @@
 #include "companion/players/AlertList.h"
 #include "companion/players/Players.h"
 #include "companion/record/Record.h"
+#include "common/CodePage.h"
+#include "common/Config.h"
 #include "common/WorkFiles.h"
 #include "platform/virtual/VirtualControls.h"
 #include "tableclient/window/TableClient.h"
@@ -136,6 +138,66 @@ TEST(AlertMarkTest, AnUnreadableListIsNeverWrittenOver) {
   ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer1"));
   EXPECT_TRUE(std::filesystem::is_directory(h.folder / "Alert.TXT"));
   EXPECT_TRUE(h.PrintedPrefix("  The alert list could not be read"));
+}
+
+// In Japanese: the dialog's caption and uncheck item, and the list file "アラート.TXT" in
+// Shift_JIS with its Japanese header, read again by the next start.
+TEST(AlertMarkTest, JapaneseDialogAndListFile) {
+  VirtualDesktopConfig config;
+  config.codePage = 932;
+  config.fonts.push_back(std::string(kMsPGothicFont));
+  Harness h("AlertJapanese", config);
+  h.WriteIni("JPN=yes\r\n");
+  ASSERT_TRUE(h.Start());
+  RefreshAlertMenu(h.app(), {"North1", "すぺーど王", "South3", "Westy"});
+  std::string caption;
+  WhenReasonAsked(h, [&](VirtualProgram& p) {
+    caption = p.findForm("frmReason")->caption();
+    Type(p, "遅い");
+    PressEnter(p);
+  });
+  ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer1"));
+  EXPECT_EQ(caption, "アラートの理由");
+  const std::string bytes = ReadAll(h.folder / Utf8Path("アラート.TXT"));
+  EXPECT_EQ(bytes, ToAnsi(std::string(AlertHeaderJa) + "\r\nすぺーど王(遅い),", CodePage::Japanese));
+
+  std::vector<std::string> items;
+  WhenReasonAsked(h, [&](VirtualProgram& p) {
+    items = dynamic_cast<ListBox&>(*p.findControl("frmReason", "boxReason")).items();
+    p.requestClose("frmReason");  // closed without a change: the reason stays
+  });
+  ASSERT_TRUE(h.program->clickMenu("frmZ", "menuPlayer1"));
+  ASSERT_EQ(items.size(), 21u);
+  EXPECT_EQ(items.front(), "Excellent");
+  EXPECT_EQ(items.back(), "[チェックを外す]");
+  EXPECT_TRUE(h.app().frmZ.menuPlayer[1]->checked());
+
+  h.companion.reset();
+  h.program.reset();
+  ASSERT_TRUE(h.Start());
+  EXPECT_EQ(h.app().alerts.list[h.app().alerts.list.AlertCount()], "すぺーど王(遅い)");
+}
+
+// Asked for a check of the room with nobody marked there, the button says so.
+TEST(AlertMarkTest, CheckOnRequestSaysNoneWhenNobodyIsFound) {
+  Harness h("AlertAsk");
+  h.WriteIni("AskAlert=(*,0)\r\n");
+  ASSERT_TRUE(h.Start());
+  h.GoOnline();
+  App& app = h.app();
+  ASSERT_TRUE(app.windows.askAlert.loaded());
+  EXPECT_TRUE(app.windows.askAlert.form->visible());
+  Rect ask, table;
+  h.program->windowRect(app.windows.askAlert.handle(), ask);
+  h.program->windowRect(h.table, table);
+  EXPECT_EQ((Point{ask.left, ask.top}), (Point{table.left + 100, table.top + 180}));
+  ASSERT_TRUE(h.program->clickControl("frmAskAlert", "cmdAsk"));
+  EXPECT_TRUE(app.windows.askAlertAnswered);
+  h.Tick();
+  EXPECT_FALSE(app.windows.askAlertAnswered);
+  EXPECT_TRUE(app.frmZ.cmdAlertNone->visible());
+  EXPECT_EQ(h.Caption("cmdAlertNone"), "None");
+  EXPECT_EQ(app.frmZ.cmdAlertNone->backColor(), 0xFFC0C0u);
 }
 
 // The substitute table with a marked player at it; the companion's own timer runs.
