@@ -276,7 +276,10 @@ void menuPlayer_Click(App& app, int index) {
     const std::string typed = AskReason(app, found > 0 ? PickUpCmt(list[found]) : "", true);
     app.alerts.AlertReason = typed;
     if (IsUnCheck(Trim(typed))) {
-      UnCheckPlayer(list, name);
+      // Every entry of the name goes: one marked twice (the file edited by hand, or marked
+      // again before a hand showed the mark) would otherwise still be alerted.
+      while (UnCheckPlayer(list, name)) {
+      }
       item.setChecked(false);
       HideAlertName(app);
     } else {

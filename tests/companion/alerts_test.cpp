@@ -77,6 +77,7 @@ TEST(AlertMarkTest, MarkWithAReasonThenUnmarkThroughTheAlertMenu) {
   EXPECT_EQ(alert.foreColor(), AlertPink);
   EXPECT_EQ(alert.font().size, 12);
 
+  app.alerts.list.Append("bobby_77(Slow)");  // marked twice
   // A "," typed into the reason is taken back at once and the dialog says why; the uncheck item
   // is offered for a marked player and removes the entry from the file.
   bool refusedShown = false;
