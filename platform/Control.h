@@ -81,6 +81,7 @@ protected:
     // the screen already shows without calling changed().
     void storeBounds(const Rect& bounds) { m_bounds = bounds; }
     void storeVisible(bool visible) { m_visible = visible; }
+    void storeCaption(const std::string& caption) { m_caption = caption; }
 
     template <class T>
     void set(T& member, const T& value, Property property)

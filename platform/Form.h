@@ -11,6 +11,7 @@
 #include "platform/ListBox.h"
 #include "platform/MenuItem.h"
 #include "platform/PictureBox.h"
+#include "platform/TextBox.h"
 #include "platform/Print.h"
 #include "platform/Timer.h"
 
@@ -47,6 +48,7 @@ public:
     virtual Button& addButton(const std::string& name) = 0;
     virtual Label& addLabel(const std::string& name) = 0;
     virtual ListBox& addListBox(const std::string& name) = 0;
+    virtual TextBox& addTextBox(const std::string& name) = 0;
     virtual Frame& addFrame(const std::string& name) = 0;
     virtual PictureBox& addPicture(const std::string& name) = 0;
     virtual Timer& addTimer(const std::string& name) = 0;

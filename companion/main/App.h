@@ -16,6 +16,7 @@
 #include "companion/main/GameWindows.h"
 #include "companion/main/HelperWindows.h"
 #include "companion/main/MainState.h"
+#include "companion/players/AlertState.h"
 #include "companion/recognition/ReadingState.h"
 #include "companion/record/RecordState.h"
 #include "platform/Desktop.h"
@@ -77,6 +78,7 @@ struct App {
   DealDisplay deal;
   RecordState record;  // hand recording and the work-file list
   AlertButtonTexts alertTexts;
+  AlertState alerts;  // the alert list and the reason dialog
 
   // Reports what the program does (the Linux program prints it); may be empty.
   std::function<void(const std::string&)> trace;

@@ -238,7 +238,7 @@ namespace {
 void LoadHelperWindows(App& app) {
   const Settings& s = app.settings;
   HelperWindows& w = app.windows;
-  if (s.askAlertPos.used()) LoadHelper(app.forms, w.askAlert);
+  if (s.askAlertPos.used()) ShowAskAlert(app);
   if (app.flags.boardMode != BoardMode::None) LoadHelper(app.forms, w.board);
   if (s.countCardsPos.used()) LoadHelper(app.forms, w.cardPlay);
   if (s.rightCounterPos.used()) LoadHelper(app.forms, w.counterRight);

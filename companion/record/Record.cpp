@@ -11,6 +11,7 @@
 #include "common/TextUtil.h"
 #include "companion/main/App.h"
 #include "companion/main/MainLoop.h"
+#include "companion/players/Players.h"
 #include "companion/record/HandDisplay.h"
 #include "companion/record/RecordTexts.h"
 #include "platform/Print.h"
@@ -53,6 +54,7 @@ void ShowNames(App& app, const HandRecord& record) {
     const auto seat = static_cast<std::size_t>(NameLabelSeats[i]);
     app.frmZ.plName[i]->setCaption(record.PlayerNames[seat]);
   }
+  RefreshAlertMenu(app, record.PlayerNames);
 }
 
 // The seat of the user: the seat whose name holds one of the user's game IDs; 0 when none does.
@@ -201,6 +203,10 @@ void PrepareWorkFileList(App& app) {
   EnsureFolder(PathToUtf8(WorkFolder(app)));
   RefreshFileList(app);
   StartStemCounter(app.record.stems, ListedStems(app), Today());
+}
+
+int SeatOfNameLabel(int label) {
+  return label >= 0 && label < 4 ? NameLabelSeats[static_cast<std::size_t>(label)] : 0;
 }
 
 void filBox_Click(App& app) {

@@ -42,6 +42,8 @@ void RefreshFileList(App& app);
 void PrepareWorkFileList(App& app);
 // A click on the list: shows the current entry's hand.
 void filBox_Click(App& app);
+// The seat whose name the name label `label` (0..3) shows.
+int SeatOfNameLabel(int label);
 // A click on compass letter `index` (1..3): that hand to the bottom, the shown hand redrawn.
 void Lbl_Click(App& app, int index);
 // The shown hand again (after a new orientation).

@@ -21,6 +21,13 @@ public:
     using Label::Label;
 };
 
+class VirtualTextBox : public TextBox {
+public:
+    using TextBox::TextBox;
+    // The user typed: the text changes and onChange is raised.
+    void type(const std::string& text) { storeText(text); }
+};
+
 class VirtualFrame : public Frame {
 public:
     using Frame::Frame;

@@ -118,6 +118,10 @@ Image RenderControl(const Control& c)
         return RenderList(*list, std::move(cell));
     if (auto label = dynamic_cast<const Label*>(&c))
         DrawCaption(cell, *label, 0, label->alignment());
+    if (auto box = dynamic_cast<const TextBox*>(&c)) {
+        DrawCaption(cell, *box, 2, Alignment::Left);
+        OutlineClipped(cell, {0, 0, cell.width, cell.height}, DisabledText);
+    }
     return cell;
 }
 
@@ -172,6 +176,13 @@ Label& VirtualForm::addLabel(const std::string& name)
     Label& label = adopt(std::make_unique<VirtualLabel>(name));
     label.setBackColor(backColor());
     return label;
+}
+
+TextBox& VirtualForm::addTextBox(const std::string& name)
+{
+    TextBox& box = adopt(std::make_unique<VirtualTextBox>(name));
+    box.setBackColor(Colors::White);
+    return box;
 }
 
 ListBox& VirtualForm::addListBox(const std::string& name)

@@ -22,6 +22,7 @@ public:
     Button& addButton(const std::string& name) override;
     Label& addLabel(const std::string& name) override;
     ListBox& addListBox(const std::string& name) override;
+    TextBox& addTextBox(const std::string& name) override;
     Frame& addFrame(const std::string& name) override;
     PictureBox& addPicture(const std::string& name) override;
     Timer& addTimer(const std::string& name) override;

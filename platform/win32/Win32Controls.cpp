@@ -357,6 +357,23 @@ void Win32Picture::changed(Property property)
 
 // --- the list ---
 
+Win32TextBox::Win32TextBox(Win32Form& form, const std::string& name) : TextBox(name), ChildWindow(form, *this)
+{
+    create(L"EDIT", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+}
+
+void Win32TextBox::notify(int code)
+{
+    HWND hwnd = Hwnd(m_hwnd);
+    if (code != EN_CHANGE || !hwnd)
+        return;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    const std::string typed = Narrow(text);
+    if (typed != caption())
+        storeText(typed);
+}
+
 Win32ListBox::Win32ListBox(Win32Form& form, const std::string& name) : ListBox(name), ChildWindow(form, *this)
 {
     make();

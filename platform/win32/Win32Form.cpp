@@ -219,6 +219,7 @@ void Win32Form::changed(Property property)
 Button& Win32Form::addButton(const std::string& name) { return adopt(std::make_unique<Win32Button>(*this, name)); }
 Label& Win32Form::addLabel(const std::string& name) { return adopt(std::make_unique<Win32Label>(*this, name)); }
 ListBox& Win32Form::addListBox(const std::string& name) { return adopt(std::make_unique<Win32ListBox>(*this, name)); }
+TextBox& Win32Form::addTextBox(const std::string& name) { return adopt(std::make_unique<Win32TextBox>(*this, name)); }
 Frame& Win32Form::addFrame(const std::string& name) { return adopt(std::make_unique<Win32Frame>(*this, name)); }
 PictureBox& Win32Form::addPicture(const std::string& name)
 {

@@ -131,6 +131,15 @@ protected:
     void changed(Property property) override;
 };
 
+class Win32TextBox final : public TextBox, public ChildWindow {
+public:
+    Win32TextBox(Win32Form& form, const std::string& name);
+    void notify(int code) override;
+
+protected:
+    void changed(Property property) override { apply(property); }
+};
+
 class Win32ListBox final : public ListBox, public ChildWindow {
 public:
     Win32ListBox(Win32Form& form, const std::string& name);
@@ -200,6 +209,7 @@ public:
     Button& addButton(const std::string& name) override;
     Label& addLabel(const std::string& name) override;
     ListBox& addListBox(const std::string& name) override;
+    TextBox& addTextBox(const std::string& name) override;
     Frame& addFrame(const std::string& name) override;
     PictureBox& addPicture(const std::string& name) override;
     Timer& addTimer(const std::string& name) override;

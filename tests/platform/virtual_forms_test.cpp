@@ -5,6 +5,7 @@
 #include "platform/System.h"
 #include "platform/Window.h"
 #include "platform/virtual/TextRaster.h"
+#include "platform/virtual/VirtualControls.h"
 #include "platform/virtual/VirtualProgram.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +148,20 @@ TEST_F(FormsTest, KeysReachTheFormAndEscPressesTheCancelButton)
     end.setCancel(true);
     program->pressKey("frmZ", {Key::Escape});
     EXPECT_EQ(events, std::vector<std::string>{"cmdEnd click"});
+}
+
+TEST_F(FormsTest, TextBoxReportsWhatTheUserTypesNotWhatTheProgramSets)
+{
+    TextBox& box = main.addTextBox("txtReason");
+    box.setBounds({10, 10, 150, 30});
+    int changes = 0;
+    box.onChange = [&] { ++changes; };
+    box.setText("Slow");
+    EXPECT_EQ(changes, 0);
+    dynamic_cast<VirtualTextBox&>(*program->findControl("frmZ", "txtReason")).type("Kid");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(box.text(), "Kid");
+    EXPECT_EQ(program->caption("frmZ", "txtReason"), "Kid");
 }
 
 TEST_F(FormsTest, CloseAsksFirstThenUnloadsAndStopsTimers)
