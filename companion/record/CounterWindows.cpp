@@ -96,6 +96,7 @@ void UpdateCounters(App& app, const std::optional<std::array<int, 2>>& points) {
   ShowCounterNow(c.right, c.rightView, points, app.deal.tricks);
   DrawCounter(*w.counterRight.form, c.rightView);
   MakeTopmost(app.desktop, w.counterRight.handle());
+  app.Trace("counters updated");
 }
 
 void ClrCounter(App& app, CounterSide side) {
@@ -186,6 +187,19 @@ void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows
     }
   }
   ShowHelper(window, true);
+}
+
+void cntBidLoc_Click(App& app) {
+  if (app.loop.OnlineState != Online) return;
+  std::array<std::string, 4> names;
+  for (std::size_t k = 0; k < 4; ++k)
+    if (app.frmZ.plName[k] != nullptr) names[k] = app.frmZ.plName[k]->caption();
+  Show_Score(app, names, app.record.counterDisplays.scoreRows);
+  HelperWindows& w = app.windows;
+  if (w.counter != CounterSide::None && w.CounterWindow().form != nullptr) {
+    ShowHelper(w.CounterWindow(), false);
+    MakeTopmost(app.desktop, w.CounterWindow().handle());
+  }
 }
 
 void picScore_Click(App& app) {

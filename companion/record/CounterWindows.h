@@ -42,6 +42,8 @@ void UpdateCounters(App& app, const std::optional<std::array<int, 2>>& points = 
 
 // The score window: the four names (LHO, Pard, RHO, Me) and a copy of the game's score rows.
 void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows);
+// A click on the main window's bid-location count: the score window, and the counter in use.
+void cntBidLoc_Click(App& app);
 // A click on the score window's picture swaps which of the main window and the game window is
 // kept on top.
 void picScore_Click(App& app);
