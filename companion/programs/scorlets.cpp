@@ -7,7 +7,7 @@
 //            [--picture FILE]
 //
 // With --picture, the whole virtual desktop is written as a PNG in the middle of the last deal
-// (seven tricks played): the table, the main window and the helper windows, the score window
+// (seven tricks counted): the table, the main window and the helper windows, the score window
 // opened as the user opens it, by a click on the bid-location count.
 #include <cstdio>
 #include <cstdlib>

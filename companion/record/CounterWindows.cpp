@@ -32,9 +32,9 @@ void PlaceHelperForm(App& app, Form& form, int slot, WindowPos configured, int o
 }
 
 Form* CounterForm(App& app, HelperWindow& window, int slot, WindowPos configured, int offsetY) {
-  const bool fresh = window.form == nullptr || !window.form->loaded();
+  // Taking the table over loads the window bare; its labels are made and it is placed here.
   Form& form = LoadHelper(app.forms, window);
-  if (fresh) {
+  if (form.control("cBid(0)") == nullptr) {
     form.setBorderStyle(BorderStyle::ToolWindow);
     form.setBackColor(app.BackColor());
     DrawCounter(form, CounterView{});
@@ -134,6 +134,9 @@ Color ColorOf555(std::uint16_t v) {
   return Rgb(((v >> 10) & 31) << 3, ((v >> 5) & 31) << 3, (v & 31) << 3);
 }
 
+// Dark enough to be the digits of a score.
+bool IsInk(std::uint16_t v) { return ((v >> 10) & 31) + ((v >> 5) & 31) + (v & 31) < 24; }
+
 // The name cut until it fits the width.
 std::string Fitted(const Canvas& canvas, std::string name) {
   while (!name.empty() && canvas.textWidth(name, NameFont) > NameWidth) name.pop_back();
@@ -144,9 +147,8 @@ std::string Fitted(const Canvas& canvas, std::string name) {
 
 void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows) {
   HelperWindow& window = app.windows.score;
-  const bool fresh = window.form == nullptr || !window.form->loaded();
   Form& form = LoadHelper(app.forms, window);
-  if (fresh) {
+  if (form.control("pic") == nullptr) {
     form.setBorderStyle(BorderStyle::ToolWindow);
     if (app.Japanese()) form.setCaption(" 現在のスコア");
     form.setClientSize({ScoreWidth, PictureTop + PictureHeight});
@@ -173,10 +175,20 @@ void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows
   canvas.clear(Colors::White);
   const recognition::PanelCapture picture = CaptureGameWindow(app, KindScore);
   if (!picture.empty()) {
-    // The last rows of the game's table, under a gap that stands for its heading.
+    // The last rows of the game's table: the block that ends just below the lowest line of ink.
     const int rows = std::clamp(scoreRows, 1, RowsShown);
-    const int height = std::min(picture.height(), rows * ScoreRowPitch);
-    const int sourceTop = picture.height() - height;
+    int bottom = picture.height();
+    for (int y = picture.height() - 1; y >= 0; --y) {
+      bool ink = false;
+      for (int x = 0; x < 2 * ColumnWidth && !ink; ++x)
+        if (const auto v = picture.at(x, y)) ink = IsInk(*v);
+      if (ink) {
+        bottom = std::min(picture.height(), y + 3);
+        break;
+      }
+    }
+    const int height = std::min(bottom, rows * ScoreRowPitch + 6);
+    const int sourceTop = bottom - height;
     for (std::size_t c = 0; c < 2; ++c) {
       Image part(ColumnWidth, height, Colors::White);
       for (int y = 0; y < height; ++y)

@@ -152,25 +152,53 @@ void ShowCounterNow(CounterState& state, CounterView& view,
 namespace {
 
 constexpr int RowTop = 4;
-constexpr int RowPitch = 22;
-constexpr int RowHeight = 20;
-constexpr int NarrowHeight = RowTop + 3 * RowPitch;
+constexpr int Gap = 6;
 constexpr int WideExtraHeight = 4;
 const Font CounterFont{"Arial", 10, false};
+const Font StateFont{"Arial", 12, true};
+const Font MakingFont{"Arial", 11, false};
 
 struct Column {
-  int x;
-  int width;
-  Alignment alignment;
+  int x = 0;
+  int width = 0;
+  Alignment alignment = Alignment::Left;
 };
-constexpr Column TitleColumn{4, 50, Alignment::Left};
-constexpr Column BidColumn{56, 22, Alignment::Right};
-constexpr Column ScoreColumn{80, 40, Alignment::Right};
-constexpr Column BagColumn{122, 28, Alignment::Left};
-constexpr Column TrickColumn{152, 22, Alignment::Right};
-constexpr Column StateColumn{176, 72, Alignment::Left};
-constexpr Column ExpectedColumn{248, 38, Alignment::Right};
-constexpr Column AfterColumn{286, 32, Alignment::Right};
+
+// The columns, each as wide as the widest text it can show in this form's fonts.
+struct CounterLayout {
+  Column title, bid, score, bag, tricks, state, expected, after;
+  int rowPitch = 0;
+  int narrowWidth = 0;
+  int wideWidth = 0;
+};
+
+CounterLayout LayoutFor(const Canvas& canvas) {
+  auto widest = [&canvas](std::initializer_list<std::pair<const char*, const Font*>> texts) {
+    int w = 0;
+    for (const auto& [text, font] : texts) w = std::max(w, canvas.textWidth(text, *font));
+    return w;
+  };
+  CounterLayout l;
+  int x = 4;
+  auto next = [&x](Column& c, int width, Alignment a) {
+    c = Column{x, width, a};
+    x += width + Gap;
+  };
+  next(l.title, widest({{"Me/Pard", &CounterFont}, {"LHO/RHO", &CounterFont}}), Alignment::Left);
+  next(l.bid, widest({{"26", &CounterFont}}), Alignment::Right);
+  next(l.score, widest({{"-1000", &CounterFont}}), Alignment::Right);
+  next(l.bag, widest({{"(10)", &CounterFont}}), Alignment::Left);
+  l.narrowWidth = std::max(NarrowCounterWidth, x);
+  next(l.tricks, widest({{"13", &CounterFont}}), Alignment::Right);
+  next(l.state, widest({{" + 13 = 22", &StateFont}, {"DNil Set", &StateFont},
+                        {"Just Making", &MakingFont}}),
+       Alignment::Left);
+  next(l.expected, widest({{"[1000]", &CounterFont}}), Alignment::Right);
+  next(l.after, widest({{"-1000", &CounterFont}}), Alignment::Right);
+  l.wideWidth = std::max(WideCounterWidth, x);
+  l.rowPitch = std::max(canvas.textHeight(StateFont), canvas.textHeight(CounterFont)) + 2;
+  return l;
+}
 
 Label& LabelOf(Form& form, const std::string& name) {
   if (Control* c = form.control(name)) {
@@ -180,11 +208,10 @@ Label& LabelOf(Form& form, const std::string& name) {
 }
 
 void Put(Form& form, const std::string& name, std::size_t index, const CounterLabel& value,
-         const Column& column, bool inLayout) {
+         const Column& column, int rowPitch, bool inLayout) {
   Label& label = LabelOf(form, name + "(" + std::to_string(index) + ")");
-  const int row = static_cast<int>(index);
-  label.setBounds(Rect{column.x, RowTop + row * RowPitch, column.x + column.width,
-                       RowTop + row * RowPitch + RowHeight});
+  const int top = RowTop + static_cast<int>(index) * rowPitch;
+  label.setBounds(Rect{column.x, top, column.x + column.width, top + rowPitch});
   label.setAlignment(column.alignment);
   label.setCaption(value.text);
   label.setForeColor(value.color);
@@ -199,22 +226,25 @@ void Put(Form& form, const std::string& name, std::size_t index, const CounterLa
 
 void DrawCounter(Form& form, const CounterView& view) {
   const bool wide = view.wide;
+  const CounterLayout l = LayoutFor(form.canvas());
+  const int pitch = l.rowPitch;
   for (std::size_t p = 0; p < 2; ++p) {
     const CounterLabel title{std::string(RelativeSeatLabels[p]) + "/" +
                              std::string(RelativeSeatLabels[p + 2])};
-    Put(form, "lblTeam", p, title, TitleColumn, true);
-    Put(form, "cPts0", p, view.cPts0[p], ScoreColumn, true);
-    Put(form, "cBag0", p, view.cBag0[p], BagColumn, true);
-    Put(form, "cBag", p, view.cBag[p], StateColumn, wide);
-    Put(form, "aPt", p, view.aPt[p], ExpectedColumn, wide);
-    Put(form, "cPts", p, view.cPts[p], AfterColumn, wide);
+    Put(form, "lblTeam", p, title, l.title, pitch, true);
+    Put(form, "cPts0", p, view.cPts0[p], l.score, pitch, true);
+    Put(form, "cBag0", p, view.cBag0[p], l.bag, pitch, true);
+    Put(form, "cBag", p, view.cBag[p], l.state, pitch, wide);
+    Put(form, "aPt", p, view.aPt[p], l.expected, pitch, wide);
+    Put(form, "cPts", p, view.cPts[p], l.after, pitch, wide);
   }
   for (std::size_t k = 0; k < 3; ++k) {
-    Put(form, "cBid", k, view.cBid[k], BidColumn, true);
-    Put(form, "cTrk", k, view.cTrk[k], TrickColumn, wide);
+    Put(form, "cBid", k, view.cBid[k], l.bid, pitch, true);
+    Put(form, "cTrk", k, view.cTrk[k], l.tricks, pitch, wide);
   }
-  form.setClientSize(wide ? Size{WideCounterWidth, NarrowHeight + WideExtraHeight}
-                          : Size{NarrowCounterWidth, NarrowHeight});
+  const int height = RowTop + 3 * pitch + 2;
+  form.setClientSize(wide ? Size{l.wideWidth, height + WideExtraHeight}
+                          : Size{l.narrowWidth, height});
 }
 
 }  // namespace scorlet::companion

@@ -73,7 +73,7 @@ void SetWidth2(CounterView& view);
 // Puts the view on the form: creates the labels on first use, places them for the layout and
 // sizes the form.
 void DrawCounter(Form& form, const CounterView& view);
-// The client width of each layout.
+// The least client width of each layout (wider when the fonts need it).
 inline constexpr int NarrowCounterWidth = 210;
 inline constexpr int WideCounterWidth = 320;
 
