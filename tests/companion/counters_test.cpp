@@ -206,3 +206,63 @@ TEST_F(CounterWindowTest, HiddenAndEmptyAtTheNextDeal) {
 
 }  // namespace
 }  // namespace scorlet::companion
+
+namespace scorlet::companion {
+namespace {
+
+// The score window: the names from the left-hand opponent round to the user, and the rows of
+// the game's score table copied under them, the lowest rows with digits last.
+TEST(ScoreWindowTest, NamesAndTheGamesRowsOnlyOnClick) {
+  VirtualDesktopConfig config;
+  config.screen = {1000, 740};
+  Harness h("ScoreWindow", config);
+  h.WriteIni("PasteScoreTable=(20,30)\r\n");
+  ASSERT_TRUE(h.Start());
+  h.GoOnline();
+  App& app = h.app();
+  // A game score window: white, with a black block standing for a row of digits in each column
+  // near the bottom, and nothing below it.
+  const WindowHandle score = h.desktop.createWindow({"Score", {600, 300, 820, 420}});
+  Image& surface = h.desktop.surface(score);
+  for (int y = 0; y < surface.height; ++y)
+    for (int x = 0; x < surface.width; ++x) surface.set(x, y, Colors::White);
+  for (int y = 60; y < 70; ++y)
+    for (int x : {20, 21, 22, 130, 131}) surface.set(x, y, Colors::Black);
+  app.game.GameWindowHandle[KindScore] = score;
+
+  Show_Score(app, {"Mezzanine", "Lho", "Partner", "Rho"}, 2);
+  const HelperWindow& w = app.windows.score;
+  ASSERT_TRUE(w.loaded());
+  EXPECT_TRUE(w.form->visible());
+  EXPECT_EQ(w.form->bounds().left, 20);
+  EXPECT_EQ(h.program->caption("frmScore", "MyName(0)"), "Lho");
+  EXPECT_EQ(h.program->caption("frmScore", "MyName(1)"), "Partner");
+  EXPECT_EQ(h.program->caption("frmScore", "MyName(3)").substr(0, 3), "Mez");
+  // Long names are cut to the label's width.
+  const auto* me = w.form->control("MyName(3)");
+  EXPECT_LE(w.form->canvas().textWidth(me->caption(), me->font()), 65);
+
+  auto* pic = dynamic_cast<PictureBox*>(w.form->control("pic"));
+  ASSERT_NE(pic, nullptr);
+  const Image copy = pic->canvas().readImage({0, 0, pic->canvas().size().width,
+                                             pic->canvas().size().height});
+  // The ink of both columns lands in the picture: first column from x 5, second from x 130.
+  int inkFirst = 0;
+  int inkSecond = 0;
+  for (int y = 0; y < copy.height; ++y)
+    for (int x = 0; x < copy.width; ++x)
+      if (copy.at(x, y) == Colors::Black) (x < 130 ? inkFirst : inkSecond) += 1;
+  EXPECT_EQ(inkFirst, 30);
+  EXPECT_EQ(inkSecond, 20);
+
+  // A click on the picture swaps the main window and the game's table on top.
+  const bool before = app.frmZ.form->topmost();
+  ASSERT_TRUE(pic->onClick);
+  pic->onClick();
+  EXPECT_NE(app.frmZ.form->topmost(), before);
+  pic->onClick();
+  EXPECT_EQ(app.frmZ.form->topmost(), before);
+}
+
+}  // namespace
+}  // namespace scorlet::companion
