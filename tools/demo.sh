@@ -18,7 +18,7 @@ mkdir -p "$folder"
 {
   printf 'MyYahooID=South\r\n'
   printf 'BidTrickCounter=(700,560),(700,640)\r\n'
-  printf 'CountCards=(960,20)\r\n'
+  printf 'CountCards=(960,760)\r\n'
   printf 'PasteScoreTable=(700,750)\r\n'
 } > "$folder/ScorletS.INI"
 picture="$folder/GameRec/desktop.png"

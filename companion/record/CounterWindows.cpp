@@ -108,6 +108,9 @@ void ClrCounter(App& app, CounterSide side) {
   if (side == CounterSide::Right) c.right = CounterState{};
   if (side == CounterSide::Left) c.left = CounterState{};
   if (window.form != nullptr && window.form->loaded()) {
+    // Where the user left it, for the window-position file.
+    app.game.WindowRects[side == CounterSide::Left ? PlaceLeftCounter : PlaceRightCounter] =
+        window.form->bounds();
     DrawCounter(*window.form, view);
     HideHelper(window);
   }
