@@ -220,6 +220,7 @@ void WireFrmZEvents(App& app) {
   z.cmdEnd->onClick = [a] { cmdEnd_Click(*a); };
   z.cmdEnd->onMouseDown = [a](const MouseEvent& e) { cmdEnd_MouseDown(*a, e.button); };
   z.cmdScore->onClick = [a] { cmdScore_Click(*a); };
+  z.cntBidLoc->onClick = [a] { cntBidLoc_Click(*a); };
   z.cmdDEL->onClick = [a] { DeleteWorkFile(*a); };
   z.cmdUndo->onClick = [a] { UndoDelete(*a); };
   z.cmdDelFiles->onClick = [a] { DeleteAllWorkFiles(*a); };

@@ -4,6 +4,11 @@
 // many the companion recorded in Work/, and how many of those equal the table's own record.
 //
 //   scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]
+//            [--picture FILE]
+//
+// With --picture, the whole virtual desktop is written as a PNG in the middle of the last deal
+// (seven tricks counted): the table, the main window and the helper windows, the score window
+// opened as the user opens it, by a click on the bid-location count.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,6 +25,7 @@
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
 #include "platform/System.h"
+#include "platform/virtual/PngWriter.h"
 #include "platform/virtual/VirtualDesktop.h"
 #include "platform/virtual/VirtualProgram.h"
 #include "tableclient/window/TableClient.h"
@@ -33,9 +39,10 @@ struct Options {
   int seat = 2;         // the user's seat at the table
   int language = 1;     // the site's language row
   unsigned layout = 0;  // the table's layout seed (0: the fixed layout)
+  std::string picture;  // PNG of the desktop in the middle of the last deal, "" for none
 };
 
-void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]\n"); }
+void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S] [--picture FILE]\n"); }
 
 bool ParseArgs(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
@@ -54,6 +61,8 @@ bool ParseArgs(int argc, char** argv, Options& options) {
       options.language = std::atoi(value);
     } else if (arg == "--layout") {
       options.layout = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+    } else if (arg == "--picture") {
+      options.picture = value;
     } else {
       return false;
     }
@@ -143,6 +152,19 @@ int main(int argc, char** argv) {
           std::to_string(main.top) + "), caption \"" + app.frmZ.form->caption() + "\"");
     placementShown = true;
   };
+  // The picture: in the last deal, once seven tricks are counted.
+  bool pictureTaken = options.picture.empty();
+  auto takePicture = [&] {
+    if (pictureTaken || table.dealsPlayed() != options.deals - 1) return;
+    const auto& tricks = app.deal.tricks;
+    if (tricks[0] + tricks[1] + tricks[2] + tricks[3] < 7) return;
+    pictureTaken = true;
+    if (app.frmZ.cntBidLoc->onClick) app.frmZ.cntBidLoc->onClick();
+    if (WritePng(desktop.screenImage(), options.picture))
+      print("picture of the desktop: " + options.picture);
+    else
+      print("the picture could not be written: " + options.picture);
+  };
   // One simulated hour at most: a deal takes well under a minute of table time.
   const bool done = desktop.runUntil(
       [&] {
@@ -150,6 +172,7 @@ int main(int argc, char** argv) {
             app.counters.TickCounter >= 1) {
           showPlacement();
         }
+        takePicture();
         return app.loop.ended || app.loop.OnlineState == companion::WentOffline;
       },
       60u * 60u * 1000u);

@@ -158,6 +158,7 @@ CaptureStatus CaptScore(App& app, HandRecord& record) {
       record.ScoreRowCount = static_cast<std::int32_t>(count);
       record.ScoreRows = {};
       for (std::size_t r = 0; r < count; ++r) record.ScoreRows[r + 1] = reading.rows[r];
+      KeepScoreRow(app, record.ScoreRows[count], static_cast<int>(count));
       const WindowHandle current = app.game.handle(KindScore);
       if (count == 0 && ClientHeight(app.desktop, current) > EmptyScoreHeight) {
         Rect outer;
@@ -274,6 +275,10 @@ void CaptureLastHand(App& app, CaptureMode mode) {
         r.storedPlay = play;
         TakeLastHand(record, hand);
         TakeScore(record, score);
+        if (score.ScoreRowCount > 0)
+          UpdateCounters(app, TeamScoresOfRow(
+                                  score.ScoreRows[static_cast<std::size_t>(score.ScoreRowCount)],
+                                  app.SeatRotation[0]).scores);
         const RecordOutcome outcome = RecordHand(app);
         recorded = outcome == RecordOutcome::Saved || outcome == RecordOutcome::SavedIncomplete;
         dealEnded = true;

@@ -247,10 +247,4 @@ bool TestFinalOK(const TableCapture& picture, const TableBox& box, const GlyphTa
   return false;
 }
 
-int ScoreBid(const std::string& bid) {
-  if (bid == "N") return 100;
-  if (bid == "D" || bid == "DP") return 200;
-  return NumberOf(bid) * 10;
-}
-
 }  // namespace scorlet::recognition

@@ -70,7 +70,4 @@ TrickReading ReadTrickLines(const TableCapture& picture, const TableBox& box,
 // The end-of-deal prompt "OK" in the lower left quarter of the box.
 bool TestFinalOK(const TableCapture& picture, const TableBox& box, const GlyphTables& glyphs);
 
-// Points of a bid: "N" 100, "D" and "DP" 200, a number ten times its value.
-int ScoreBid(const std::string& bid);
-
 }  // namespace scorlet::recognition

@@ -243,6 +243,7 @@ void CaptureBid(App& app, CaptureMode mode) {
         } else {
           status = CaptureStatus::SomeBids;
         }
+        if (bidsRead > 0) FeedCounters(app, bidsRead);
       }
     }
   }

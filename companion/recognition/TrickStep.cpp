@@ -199,6 +199,7 @@ void CapturePlayedTrick(App& app) {
   CaptureTrickCards(app, suits, ranks, TrickCaptureMode::RecordIfNew);
   if (ranks[0] == CaptureFailed) CaptureTrickCards(app, suits, ranks, TrickCaptureMode::RecordIfNew);
   const int total = counted.teamTricks[2];
+  UpdateCounters(app);
   if (ranks[0] >= 2) {
     t.TrickNumber = std::max(t.TrickNumber + 1, total);
     spdCapture4Cards(app, suits, ranks, counted.winner);
@@ -221,8 +222,10 @@ void WatchTrickCounts(App& app) {
   WinnerByCounts counted;
   bool okShown = false;
   bool over = false;
-  if (CountStep(app, counted, okShown))
+  if (CountStep(app, counted, okShown)) {
+    if (app.settings.leftCounterPos.used()) UpdateCounters(app);
     over = FinishCountStep(app, counted.teamTricks[2], okShown, true);
+  }
   app.loop.busy.trickStep = false;
   if (over) DealIsOver(app);
 }

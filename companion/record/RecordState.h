@@ -9,6 +9,7 @@
 
 #include "common/Notation.h"
 #include "common/WorkFiles.h"
+#include "companion/record/CounterWindows.h"
 
 namespace scorlet::companion {
 
@@ -25,6 +26,7 @@ struct RecordState {
   bool ClickBusy = false;        // a list click is being handled
   bool FolderConfirmed = false;  // the empty/restore dialog was confirmed
   bool dialogDone = false;       // the empty/restore dialog was answered or closed
+  CounterDisplays counterDisplays;  // the counter windows and the last score row read
   // What the last RecordHand found wrong with the play read ("" when nothing).
   std::string incompleteReason;
 };

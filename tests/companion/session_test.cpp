@@ -53,7 +53,43 @@ struct Outcome {
   std::vector<std::string> history; // the rating history's lines, newest first
   std::set<std::string> bids;       // every bid text the table recorded
   std::vector<std::string> printed; // what the companion printed on its main window
+  int counterChecks = 0;            // counter updates compared with the table's play
+  std::vector<std::string> counterFaults;
 };
+
+// After each update of the right counter: the tricks it shows are those the table's play gave
+// each partnership after as many tricks, never more than have been played, never fewer than it
+// showed before in the same deal; its bids are the table's.
+void CheckCounters(const table::TableClient& table, VirtualProgram& program, int userSeat,
+                   Outcome& out, std::array<int, 4>& last) {
+  const table::SpadesGame& game = table.game();
+  if (game.phase() == table::Phase::Bidding) return;  // the table has begun the next deal
+  const table::DealState& deal = game.deal();
+  const int ownTricks = std::stoi("0" + program.caption("frmCounter", "cTrk(0)"));
+  const int otherTricks = std::stoi("0" + program.caption("frmCounter", "cTrk(1)"));
+  const int shown = ownTricks + otherTricks;
+  const int dealId = game.gameNumber() * 1000 + deal.number;
+  std::string fault;
+  int completed = 0;
+  for (const table::Trick& t : deal.tricks) completed += t.Complete() ? 1 : 0;
+  int own = 0;
+  for (int t = 0; t < std::min(shown, completed); ++t)
+    own += (table::TrickWinner(deal.tricks[static_cast<std::size_t>(t)]) & 1) == (userSeat & 1) ? 1 : 0;
+  int ownBid = 0;
+  for (int seat = userSeat & 1; seat < 4; seat += 2)
+    ownBid += deal.bids[static_cast<std::size_t>(seat)].tricks;
+  if (shown > completed) fault = "more tricks shown than played";
+  else if (ownTricks != own || otherTricks != shown - own) fault = "tricks differ from the play";
+  else if (program.caption("frmCounter", "cBid(0)") != std::to_string(ownBid)) fault = "bid differs";
+  else if (last[0] == dealId && (ownTricks < last[1] || otherTricks < last[2])) fault = "count went down";
+  ++out.counterChecks;
+  if (!fault.empty())
+    out.counterFaults.push_back("game " + std::to_string(game.gameNumber()) + " deal " +
+                                std::to_string(deal.number) + ": " + fault + " (shown " +
+                                std::to_string(ownTricks) + "-" + std::to_string(otherTricks) +
+                                ", " + std::to_string(completed) + " played)");
+  last = {dealId, ownTricks, otherTricks, 0};
+}
 
 std::string IniFor(const Session& s, const std::string& userName) {
   std::string ini = "MyYahooID=" + userName + "\r\n";
@@ -85,6 +121,11 @@ Outcome Play(const Session& s) {
   auto companionProgram = desktop.startProgram("ScorletS", folder.string());
   Companion companion(*companionProgram, *companionProgram);
   App& app = companion.app();
+  std::array<int, 4> lastShown{-1, 0, 0, 0};
+  VirtualProgram& shownBy = *companionProgram;
+  app.trace = [&](const std::string& line) {
+    if (line == "counters updated") CheckCounters(table, shownBy, s.userSeat, out, lastShown);
+  };
   EXPECT_TRUE(companion.Start());
   EXPECT_TRUE(table.Open());
   desktop.runUntil(
@@ -150,6 +191,10 @@ TEST_P(RecordedSessionTest, EveryDealIsRecordedAsPlayed) {
   const Outcome out = Play(s);
   ExpectRecordedExactly(out);
   EXPECT_EQ(out.played, s.deals);
+  if (s.form != StepForm::LastHandOnly) {
+    EXPECT_GE(out.counterChecks, out.played * 10) << "the counters followed the tricks";
+    for (const std::string& fault : out.counterFaults) ADD_FAILURE() << fault;
+  }
   if (s.secondGame) {
     EXPECT_GE(out.games, 2) << "a second game after the first reached 500";
   }

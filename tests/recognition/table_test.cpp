@@ -120,9 +120,6 @@ TEST(BidNotation, ValuesAndPoints) {
   EXPECT_EQ(BidFromValue("0", LangEnglish, false), "");
   EXPECT_EQ(BidFromValue("12", LangEnglish, false), "12");
   EXPECT_EQ(BidFromValue("14", LangEnglish, false), "");
-  EXPECT_EQ(ScoreBid("N"), 100);
-  EXPECT_EQ(ScoreBid("DP"), 200);
-  EXPECT_EQ(ScoreBid("7"), 70);
 }
 
 }  // namespace
