@@ -9,6 +9,7 @@
 
 #include "common/Notation.h"
 #include "common/WorkFiles.h"
+#include "companion/record/CardDisplayState.h"
 
 namespace scorlet::companion {
 
@@ -27,6 +28,7 @@ struct RecordState {
   bool dialogDone = false;       // the empty/restore dialog was answered or closed
   // What the last RecordHand found wrong with the play read ("" when nothing).
   std::string incompleteReason;
+  CardDisplayState cards;  // the card displays and the seat overlays
 };
 
 }  // namespace scorlet::companion
