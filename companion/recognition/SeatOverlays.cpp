@@ -20,6 +20,23 @@ void Put(OverlayPaint& paint, int& pen, int y, int sourceX, int sourceY, int wid
   pen += width;
 }
 
+// The deal's bids: those kept for the record through the play, else those on show.
+const std::array<std::string, 4>& BidsOf(const App& app) {
+  const auto& kept = app.reading.SeatBids;
+  const bool any = std::any_of(kept.begin(), kept.end(), [](const std::string& b) { return !b.empty(); });
+  return any ? kept : app.deal.bids;
+}
+
+bool AnyName(const std::array<std::string, 4>& names) {
+  return std::any_of(names.begin(), names.end(), [](const std::string& n) { return !n.empty(); });
+}
+
+// A player's name is known from the names shown, the player list or the last hand read.
+bool NameKnown(const App& app) {
+  return AnyName(app.deal.names) || !app.reading.PlayerList.empty() ||
+         AnyName(app.record.CaptureRecord.PlayerNames);
+}
+
 int DigitOf(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
 Image Cut(const Image& strip, const Rect& source) {
@@ -128,7 +145,7 @@ int BitBltBid(App& app, WindowHandle target, Point position, int y, bool isFirst
   const OverlayStrip& strip = app.record.cards.overlay;
   const auto s = static_cast<std::size_t>(seat & 3);
   return Paint(app, target,
-               ComposeBid(app.deal.bids[s], position.x, y, isFirstBidder, strip.W, strip.H),
+               ComposeBid(BidsOf(app)[s], position.x, y, isFirstBidder, strip.W, strip.H),
                app.record.cards.overlays.bidPainted[s]);
 }
 
@@ -142,9 +159,7 @@ int BitBltTrk(App& app, WindowHandle target, Point position, int y, int seat) {
 
 void DrawSeatOverlays(App& app) {
   if (!app.settings.boldBidTrick) return;
-  if (std::all_of(app.deal.names.begin(), app.deal.names.end(),
-                  [](const std::string& n) { return n.empty(); }))
-    return;
+  if (!NameKnown(app)) return;
   const WindowHandle table = app.game.TableWindow;
   if (table == 0) return;
   LocateTableBox(app);
@@ -152,7 +167,7 @@ void DrawSeatOverlays(App& app) {
   if (!box.located()) return;
   const OverlayPlaces places = OverlayPlacesOf(box);
   CardDisplayState& c = app.record.cards;
-  const int first = c.firstBidder >= 0 ? c.firstBidder : FirstBidderFromBids(app.deal.bids);
+  const int first = c.firstBidder >= 0 ? c.firstBidder : FirstBidderFromBids(BidsOf(app));
   for (int seat = 0; seat < 4; ++seat) {
     const Point at = places.bid[static_cast<std::size_t>(seat)];
     c.overlays.at[static_cast<std::size_t>(seat)] = at;
