@@ -21,17 +21,22 @@ constexpr int TotalRowY = 362;
 constexpr int GroupLeft[2] = {76, 236};  // opponents, the user's partnership
 constexpr int GroupWidth = 156;
 constexpr int NameWidth = 76;
-constexpr int GridLineHeight = 8;
+// The play grid fills the foot of the band between the score area and the hands, under the
+// first lines of printed messages (which start at the band's top).
+constexpr int GridLineHeight = 6;
+constexpr int GridHeight = 68;
 constexpr Color NilTricksColor = Rgb(255, 0, 128);
 const Font SummaryFont{"Times New Roman", 8, false};
 const Font BidFont{"Arial", 8, false};
 
-int GridTop(const App& app) { return app.frmZ.printTop - 12; }
+int GridTop(const App&) { return HandBlockPlace(2).y - GridHeight - 2; }
 
 Rect SummaryArea() { return Rect{GroupLeft[0], BidsRowY, GroupLeft[1] + GroupWidth + 4, TotalRowY + 16}; }
 
 Rect GridArea(const App& app) {
-  return Rect{0, GridTop(app), FrmZWidth, GridTop(app) + 86};
+  // The card columns only: the row labels are drawn over themselves, and a message printed at
+  // the left margin of the band stays.
+  return Rect{TrickColumnX(0, 4), GridTop(app), FrmZWidth, GridTop(app) + GridHeight};
 }
 
 // One seat's bid: "[" bid "]" for the first leader, bold for a Nil bid; returns the pen.
