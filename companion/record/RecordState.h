@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "companion/record/CardDisplayState.h"
 #include "common/Notation.h"
 #include "common/WorkFiles.h"
-#include "companion/record/CardDisplayState.h"
 
 namespace scorlet::companion {
 
