@@ -445,4 +445,14 @@ void DrawScoreItem(Canvas& canvas, int y, const ScoreItem& item, int column, int
   canvas.drawText({nextColumn - cw * 3 / 2, y}, item.bags, font, Colors::Black);
 }
 
+void ShowPts(Canvas& canvas, int y, const ScoreRow& before, const ScoreRow& after, int scoreColumn,
+             int column, int nextColumn, const Font& font) {
+  DrawScoreItem(canvas, y, PointsItem(before, after, scoreColumn), column, nextColumn, font);
+}
+
+void ShowTotal(Canvas& canvas, int y, const ScoreRow& row, int scoreColumn, int column,
+               int nextColumn, const Font& font) {
+  DrawScoreItem(canvas, y, TotalItem(row, scoreColumn), column, nextColumn, font);
+}
+
 }  // namespace scorlet::companion

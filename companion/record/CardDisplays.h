@@ -193,5 +193,11 @@ int printSlash(Canvas& canvas, Point at, const Font& font);
 // "Courier New" just left of the digits, the bags at the next column - 1.5 characters.
 void DrawScoreItem(Canvas& canvas, int y, const ScoreItem& item, int column, int nextColumn,
                    const Font& font);
+// The points and bags of deal row `after` for score column 0 or 2.
+void ShowPts(Canvas& canvas, int y, const ScoreRow& before, const ScoreRow& after, int scoreColumn,
+             int column, int nextColumn, const Font& font);
+// A partnership's total and bags after the deal of `row`.
+void ShowTotal(Canvas& canvas, int y, const ScoreRow& row, int scoreColumn, int column,
+               int nextColumn, const Font& font);
 
 }  // namespace scorlet::companion

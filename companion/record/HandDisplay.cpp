@@ -97,11 +97,10 @@ void DrawLastHandSummary(App& app, const LastHandSummaryView& view) {
     if (view.rows < 1) continue;
     const int column = left + 96;
     const int next = left + 96 + 5 * cw;
-    DrawScoreItem(canvas, PointsRowY, PointsItem(view.scoreRows[0], view.scoreRows[1], t.column),
-                  column, next, SummaryFont);
+    ShowPts(canvas, PointsRowY, view.scoreRows[0], view.scoreRows[1], t.column, column, next,
+            SummaryFont);
     if (view.rows >= 2)
-      DrawScoreItem(canvas, TotalRowY, TotalItem(view.scoreRows[1], t.column), column, next,
-                    SummaryFont);
+      ShowTotal(canvas, TotalRowY, view.scoreRows[1], t.column, column, next, SummaryFont);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "companion/main/App.h"
 #include "companion/main/MainLoop.h"
 #include "companion/recognition/SeatOverlays.h"
+#include "companion/record/Record.h"
 #include "companion/record/CardDisplays.h"
 #include "companion/record/LiveCards.h"
 #include "gamedata/CardFace.h"
@@ -347,6 +348,31 @@ TEST(SeatOverlayTest, PaintedOntoTheTableAndRemovedByProcHide) {
   app.deal.names = {"a", "b", "c", "d"};
   DrawSeatOverlays(app);
   EXPECT_EQ(h.desktop.windowImage(h.table).pixels, before.pixels);
+}
+
+// A saved hand loaded from the list is drawn in the main window: its names, and the Nil
+// bidder's winning card struck through in the play grid.
+TEST(LoadedRecordTest, MainWindowShowsTheGridWithTheNilStrike) {
+  testing::Harness h("LoadedRecord");
+  ASSERT_TRUE(h.Start());
+  App& app = h.app();
+  HandRecord r = SampleRecord();
+  DeriveRecord(r, OrderAscending);
+  ASSERT_GT(r.NilTricks[1], 0);
+  ASSERT_EQ(WriteRecordFile(r, h.folder / "Work", "12_01_001", CodePage::Western),
+            RecordFileStatus::Done);
+  HandRecord shown;
+  LoadAndShowRecord(app, "12_01_001", shown);
+  EXPECT_EQ(app.frmZ.plName[0]->caption(), "north");
+  const Image main = app.frmZ.form->canvas().readImage({0, 0, FrmZWidth, FrmZHeight});
+  int purple = 0;
+  for (const Color c : main.pixels) purple += c == StrikeColor ? 1 : 0;
+  EXPECT_GE(purple, 24 * r.NilTricks[1]);
+  // The four hands: every card of the bottom seat in its block.
+  EXPECT_TRUE(AnyPixelOtherThan(main, Rect{HandBlockPlace(0).x, HandBlockPlace(0).y,
+                                           HandBlockPlace(0).x + HandBlockWidth,
+                                           HandBlockPlace(0).y + 52},
+                                app.BackColor()));
 }
 
 TEST(LiveCardsTest, TricksReachTheGridTheShownCardsAndTheBox) {
