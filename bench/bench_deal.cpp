@@ -18,8 +18,8 @@ namespace {
 using namespace scorlet;
 using namespace scorlet::companion;
 
-// The companion on line beside a table that has finished one deal and plays on; the companion's
-// own timer is stopped so that only the measured step runs.
+// The companion on line beside a table that has finished its one deal and keeps its windows
+// open; the companion's own timer is stopped, so only the measured step runs.
 struct TableSession {
   VirtualDesktop desktop;
   std::unique_ptr<VirtualProgram> tableProgram;
@@ -33,6 +33,7 @@ struct TableSession {
     tableProgram = desktop.startProgram("SpadesTable", folder.string());
     table::TableClientOptions options;
     options.game.seed = 5;
+    options.maxDeals = 1;
     table = std::make_unique<table::TableClient>(*tableProgram, *tableProgram, options);
     program = desktop.startProgram("ScorletS", folder.string());
     companion = std::make_unique<Companion>(*program, *program);

@@ -1,19 +1,25 @@
-// scorlet-read: runs the companion's screen readers on a saved capture of the table window and
-// prints what they read, one fact a line.
+// scorlet-read: runs the companion's screen readers on a saved capture of one of the game's
+// windows and prints what they read, one fact a line.
 //
-//   scorlet-read table FILE.bmp [--language N]
+//   scorlet-read table FILE.bmp [--language N]      the table window, frame included
+//   scorlet-read lasttrick FILE.bmp [--language N]  client areas of the small windows
+//   scorlet-read lasthand FILE.bmp [--language N]
+//   scorlet-read score FILE.bmp [--language N]
 //
-// Exit status: 0 the picture was read, 1 no table box was found, 2 the file (or the command
-// line) could not be used.
+// Exit status: 0 the picture was read, 1 the window could not be read (no table box, a card or
+// number not read; the status on standard error), 2 the file (or the command line) could not be
+// used.
 #include <array>
 #include <charconv>
 #include <iostream>
 #include <string>
 #include <string_view>
 
+#include "common/Notation.h"
 #include "companion/recognition/Bitmap.h"
 #include "companion/recognition/ButtonLabels.h"
 #include "companion/recognition/GlyphReader.h"
+#include "companion/recognition/PanelReaders.h"
 #include "companion/recognition/PlayerList.h"
 #include "companion/recognition/TableReaders.h"
 #include "gamedata/WindowTitles.h"
@@ -29,8 +35,91 @@ constexpr std::array<std::string_view, 6> ButtonNames{"",      "LastTrick",   "L
 
 int Usage(std::string_view problem) {
   std::cerr << "scorlet-read: " << problem << "\n"
-            << "usage: scorlet-read table FILE.bmp [--language N]\n";
+            << "usage: scorlet-read table|lasttrick|lasthand|score FILE.bmp [--language N]\n";
   return 2;
+}
+
+// Status numbers of the capture procedures for a window that could not be read.
+constexpr int LastHandNotRead = 22;
+constexpr int ScoreNotRead = 2;
+
+int Failed(int status, std::string_view reason) {
+  std::cerr << "scorlet-read: status " << status << ": " << reason << "\n";
+  return 1;
+}
+
+// A saved client-area capture, addressed as the small windows' pictures are.
+PanelCapture AsPanel(const TableCapture& read) {
+  PanelCapture picture;
+  picture.pixels = read.pixels;
+  picture.geometry = read.geometry;
+  return picture;
+}
+
+std::string CardNotation(const CornerCard& card) {
+  if (card.rank < MinRank || card.rank > MaxRank) return "-";
+  return CardTextOf(card.suit * 100 + card.rank);
+}
+
+int ReadLastTrick(const PanelCapture& picture, const GlyphTables& glyphs) {
+  const TrickCardsReading reading = ReadTrickCards(picture, glyphs);
+  for (int p = 0; p < 4; ++p) {
+    std::cout << "card " << p << ' ' << CardNotation(reading.cards[p]) << '\n';
+  }
+  if (!reading.read) {
+    std::cerr << "scorlet-read: the four cards' edges or corners were not read\n";
+    return 1;
+  }
+  return 0;
+}
+
+int ReadLastHand(const PanelCapture& picture, const GlyphTables& glyphs, int language) {
+  const LastHandReading reading = ReadLastHandPicture(picture, LastHandGlyphs(glyphs), language);
+  switch (reading.outcome) {
+    case LastHandOutcome::Read:
+      break;
+    case LastHandOutcome::NoRows:
+      return Failed(LastHandNotRead, "the picture is empty");
+    case LastHandOutcome::NoGreyBand:
+      return Failed(LastHandNotRead, "no grey band below row 20");
+    case LastHandOutcome::Unreadable:
+      return Failed(LastHandNotRead, "a card was not read");
+  }
+  for (int line = 0; line < 4; ++line) {
+    const std::string& name = reading.names[line];
+    std::cout << "name " << line << ' ' << (name.empty() ? "-" : name) << '\n';
+    std::cout << "cards " << line;
+    for (int t = 0; t < TrickCount; ++t) {
+      const std::uint8_t mark = reading.marks[line][t];
+      std::cout << ' ' << (mark == LeadLed ? "[" : mark == LeadParen ? "(" : "")
+                << reading.cards[line][t];
+    }
+    std::cout << '\n';
+  }
+  return 0;
+}
+
+int ReadScore(const PanelCapture& picture, const GlyphTables& glyphs) {
+  const ScoreReading reading = ReadScorePicture(picture, glyphs);
+  switch (reading.outcome) {
+    case ScoreOutcome::Read:
+      break;
+    case ScoreOutcome::NeedsTallerWindow:
+      return Failed(ScoreNotRead, "the rows run below the picture; a window " +
+                                      std::to_string(reading.neededHeight) + " high is needed");
+    case ScoreOutcome::NoRows:
+      return Failed(ScoreNotRead, "the picture is empty");
+    case ScoreOutcome::NoGreyBand:
+      return Failed(ScoreNotRead, "no grey band below row 36");
+    case ScoreOutcome::Unreadable:
+      return Failed(ScoreNotRead, "a number was not read");
+  }
+  for (size_t r = 0; r < reading.rows.size(); ++r) {
+    const ScoreNumbers& row = reading.rows[r];
+    std::cout << "row " << r + 1 << ' ' << row[0] << ' ' << row[1] << ' ' << row[2] << ' '
+              << row[3] << '\n';
+  }
+  return 0;
 }
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
@@ -38,7 +127,11 @@ const char* YesNo(bool value) { return value ? "yes" : "no"; }
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || std::string_view(argv[1]) != "table") return Usage("expected: table FILE.bmp");
+  const std::string_view command = argc >= 2 ? std::string_view(argv[1]) : std::string_view{};
+  if (argc < 3 || (command != "table" && command != "lasttrick" && command != "lasthand" &&
+                   command != "score")) {
+    return Usage("expected: table|lasttrick|lasthand|score FILE.bmp");
+  }
   const std::string file = argv[2];
   int language = LangEnglish;
   for (int i = 3; i < argc; ++i) {
@@ -66,6 +159,9 @@ int main(int argc, char** argv) {
   glyphs.fontVariant = 1;
   glyphs.maskedReading = true;
   PrepareGlyphIndex(glyphs, language);
+  if (command == "lasttrick") return ReadLastTrick(AsPanel(picture), glyphs);
+  if (command == "lasthand") return ReadLastHand(AsPanel(picture), glyphs, language);
+  if (command == "score") return ReadScore(AsPanel(picture), glyphs);
 
   const TableBox box = FindTableBox(picture, language);
   if (!box.located()) {

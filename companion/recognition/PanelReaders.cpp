@@ -302,18 +302,8 @@ ScoreReading ReadScorePicture(const PanelCapture& picture, const GlyphTables& ta
   reading.outcome = ScoreOutcome::Read;
   if (firstInk < 0) return reading;  // a table without rows
 
-  // The digits of the font begin on the first or the second row of their 12: the line whose
-  // runs read as numbers there gives the top of the first line.
+  // The font's digits all reach the second of their 12 rows: the line starts one row higher.
   int top = firstInk - 1;
-  for (const int candidate : {firstInk - 1, firstInk - 2, firstInk}) {
-    if (candidate < 1 || candidate + LinePitch > picture.height()) continue;
-    ScoreNumbers numbers{};
-    if (ScoreRowOf(ReadScoreLineRuns(picture, tables, candidate), numbers) == RowStatus::Read) {
-      top = candidate;
-      break;
-    }
-  }
-
   for (; top >= 1; top += LinePitch) {
     if (top + LinePitch > picture.height()) {
       reading.outcome = ScoreOutcome::NeedsTallerWindow;

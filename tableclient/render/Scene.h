@@ -75,6 +75,7 @@ struct ScoreScene {
   std::vector<ScoreLine> rows;           // one per deal of the game
   std::uint32_t layoutSeed = 0;
   int minHeight = 0;                     // the window is never drawn shorter (0: as the rows need)
+  int fixedHeight = 0;                   // when set, the window is drawn this tall, rows or not
 };
 
 struct LobbyScene {

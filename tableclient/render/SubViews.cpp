@@ -191,7 +191,9 @@ Image RenderScore(const ScoreScene& scene, const TextFace& face) {
   const Color grey = FieldGrey(dice);
   const ScoreGeometry g = ScoreLayout(dice);
   const Size natural = ScoreClient(scene.rows.size(), scene.layoutSeed);
-  Image image(natural.width, std::max(natural.height, scene.minHeight), grey);
+  const int height =
+      scene.fixedHeight > 0 ? scene.fixedHeight : std::max(natural.height, scene.minHeight);
+  Image image(natural.width, height, grey);
   FillRect(image, {0, 0, image.width, g.bandTop}, Colors::White);
   const int nameTop = std::max(2, (g.bandTop - TextRows) / 2);
   for (int side = 0; side < 2; ++side)

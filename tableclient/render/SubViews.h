@@ -6,6 +6,7 @@
 // default.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>

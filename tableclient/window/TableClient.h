@@ -119,6 +119,9 @@ class TableClient {
   void CloseTableMidDeal();
   // Every window shows a change only `ms` after it happened (0: at once).
   void SetRepaintDelay(int ms) { m_repaintDelayMs = ms; }
+  // While on, the score window keeps the height it has instead of growing with its rows: the
+  // rows below its edge show only once it is enlarged from outside.
+  void FixScoreWindowHeight(bool on) { m_scoreHeightFixed = on; }
 
  private:
   // Play.
@@ -165,6 +168,7 @@ class TableClient {
   std::array<bool, 3> m_openPending{};
   std::array<std::uint32_t, 3> m_openDue{};
   int m_repaintDelayMs = 0;
+  bool m_scoreHeightFixed = false;
   std::array<bool, 4> m_paintPending{};  // by window kind
   std::array<std::uint32_t, 4> m_paintDue{};
   std::vector<HandRecord> m_truths;

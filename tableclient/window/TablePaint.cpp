@@ -81,6 +81,7 @@ void TableClient::DrawSubWindow(int kind) {
     ScoreScene scene = BuildScoreScene(m_game);
     scene.layoutSeed = m_options.layoutSeed;
     scene.minHeight = form->clientSize().height;
+    if (m_scoreHeightFixed) scene.fixedHeight = scene.minHeight;
     ShowImage(*form, RenderScore(scene, GameFace()));
   }
 }

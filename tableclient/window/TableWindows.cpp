@@ -15,7 +15,8 @@ constexpr std::array<const char*, 3> SubFormNames{"frmLastTrick", "frmLastHand",
 }  // namespace
 
 void ShowImage(Form& form, const Image& image) {
-  form.setClientSize({image.width, image.height});
+  const Size size{image.width, image.height};
+  if (form.clientSize() != size) form.setClientSize(size);
   form.canvas().drawImage({0, 0}, image);
 }
 
@@ -116,8 +117,8 @@ void TableClient::OpenSubWindow(int kind) {
   form.onUnload = [this, kind, &form] {
     if (SubForm(kind) == &form) SubForm(kind) = nullptr;
   };
-  // A window moved to another size (a score window enlarged by its reader) is drawn again.
-  form.onResize = [this, kind] { PaintSubWindow(kind); };
+  // The score window enlarged from outside shows its rows down to its new bottom edge.
+  if (kind == ScoreKind) form.onResize = [this, kind] { PaintSubWindow(kind); };
   DrawSubWindow(kind);
   form.setVisible(true);
 }

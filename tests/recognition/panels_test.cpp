@@ -304,6 +304,22 @@ TEST(ScoreReading, AZeroZeroRowIsARowAndTheTableEndsOnAnEmptyLine) {
   EXPECT_TRUE(empty.rows.empty());
 }
 
+TEST(ScoreReading, TheFirstLineIsFoundWhicheverNumberBeginsIt) {
+  // The first ink below the band gives the line's top, whatever the first number is.
+  for (int first : {0, 1, 2, 4, 7, 9, -5, 100, 38}) {
+    table::ScoreScene scene;
+    scene.rows = {{first, 0, 5, 0}, {first + 10, 1, 0, 0}};
+    for (std::uint32_t seed : {0u, 2u, 31u}) {
+      scene.layoutSeed = seed;
+      const ScoreReading reading = ReadScorePicture(PanelOf(table::RenderScore(scene)), Glyphs());
+      ASSERT_EQ(reading.outcome, ScoreOutcome::Read) << first << " " << seed;
+      ASSERT_EQ(reading.rows.size(), 2u);
+      EXPECT_EQ(reading.rows[0], scene.rows[0]);
+      EXPECT_EQ(reading.rows[1], scene.rows[1]);
+    }
+  }
+}
+
 TEST(ScoreReading, AWindowTooShortAsksForOneLineMore) {
   table::ScoreScene scene;
   scene.rows = {{71, 1, 41, 1}, {161, 1, -19, 1}, {0, 0, 0, 0}};
