@@ -9,6 +9,7 @@
 #include "companion/main/Discovery.h"
 #include "companion/recognition/PanelReaders.h"
 #include "companion/recognition/TableReading.h"
+#include "companion/record/LiveCards.h"
 #include "platform/System.h"
 
 namespace scorlet::companion {
@@ -139,6 +140,7 @@ void spdCapture4Cards(App& app, const std::array<int, 4>& suits, const std::arra
       code = -code;
     trick.codes[seat] = code;
   }
+  RecordLiveTrick(app, static_cast<int>(index), trick, t.voids);
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// Drawing a loaded hand: the last-hand window with its score lines, the card-play grid, the four
-// hands and the bid summary. Today these draw nothing; the displays fill them in.
+// Drawing a loaded hand in the main window: the last-hand summary with its score block, the
+// play grid, the four hands, the name labels and the bid summary.
 #pragma once
 
 #include "common/WorkFiles.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "companion/record/CardDisplayState.h"
 #include "common/Notation.h"
 #include "common/WorkFiles.h"
 #include "companion/record/CounterWindows.h"
@@ -29,6 +30,7 @@ struct RecordState {
   CounterDisplays counterDisplays;  // the counter windows and the last score row read
   // What the last RecordHand found wrong with the play read ("" when nothing).
   std::string incompleteReason;
+  CardDisplayState cards;  // the card displays and the seat overlays
 };
 
 }  // namespace scorlet::companion
