@@ -1,4 +1,4 @@
-// Alerts and the bid-panel reading are not built yet: no player is marked, no panel is seen.
+// Alerts are not built yet: no player is marked. The bid panel is read in BoardStatus.cpp.
 #include "companion/players/Players.h"
 
 namespace scorlet::companion {
@@ -11,7 +11,5 @@ void ExecAskAlert(App&) {}
 void plName_Click(App&, int) {}
 void menuPlayer_Click(App&, int) {}
 void AlertNoneClick(App&) {}
-BoardStatus ReadBoardStatus(App&) { return BoardStatus::NotFound; }
-void UpdateBoardFromStatus(App&, BoardStatus) {}
 
 }  // namespace scorlet::companion

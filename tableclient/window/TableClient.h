@@ -34,6 +34,9 @@ struct TableClientOptions {
   GameSetup game;
   int userSeat = 2;        // South, drawn at the bottom
   bool userIsBot = true;   // unattended: a bot plays the user's seat too
+  // With userIsBot: the table still waits for the user's bid on the bid panel (or SubmitBid),
+  // and the bot plays the user's cards.
+  bool userBids = false;
   std::string tableNumber = "1234";
   std::string host;        // "" for the name of the player in seat 0
   int language = 1;        // the site's language row
@@ -88,7 +91,7 @@ class TableClient {
   const TableDrawn& drawn() const { return m_drawn; }
   // Client rectangle of the table's button that opens kind 1..3.
   Rect ButtonRect(int kind) const;
-  // Client rectangle of bid-panel button k (0 Nil, 1..13, 14 Double Nil).
+  // Client rectangle of bid-panel button k (0 Nil, 1..13, 14 Double Nil, 15 Show).
   Rect BidButtonRect(int k) const { return m_layout.ToClient(m_layout.BidButton(k)); }
 
   // A left click on the table's client area, as the mouse delivers it.
@@ -133,6 +136,7 @@ class TableClient {
   void RecordDeal();
   void UpdateRatings();
   int CompletedTricks() const;
+  bool UserActsNow() const;  // the user's seat is played by the user at this phase
 
   // Windows (TableWindows.cpp).
   bool OpenTableWindow();

@@ -143,6 +143,9 @@ TEST_F(TableOnDesktop, TheUserBidsAndPlaysThroughTheTable) {
   table->onUserTurn = [&](TableClient&) { ++turns; };
   ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
   EXPECT_EQ(table->game().phase(), Phase::Bidding);
+  ClickOnTable(Centre(table->BidButtonRect(4)));  // not on show while the cards are hidden
+  EXPECT_EQ(table->game().deal().bids[2].kind, BidKind::None);
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonShow)));
   ClickOnTable(Centre(table->BidButtonRect(4)));  // the "4" of the bid panel
   EXPECT_EQ(table->game().deal().bids[2], Bid::Number(4));
   // From here a test plays the seat through the hook.
