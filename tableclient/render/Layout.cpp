@@ -109,9 +109,11 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   const int numbersTopFirst = std::max(BidPanelScan.top, l.buttons[4].bottom + 6);
   const int numbersTopLast =
       BidPanelScan.bottom - BidPanelScanBottomRows - 2 * l.bidRowStep - BidTextTopInButton;
-  l.bidNumbers = {dice.Pick(BidPanelScan.left + 3, numbersLeftLast, BidPanelScan.left + 4),
+  // Every caption begins right of the columns the companion skips.
+  const int panelLeft = BidPanelScan.left + BidPanelScanSkip - 2;
+  l.bidNumbers = {dice.Pick(panelLeft, numbersLeftLast, panelLeft),
                   dice.Pick(numbersTopFirst, numbersTopLast, 330)};
-  l.bidChoice = {dice.Pick(BidPanelScan.left + 3, BidPanelScan.left + 8, BidPanelScan.left + 4),
+  l.bidChoice = {dice.Pick(panelLeft, panelLeft + 4, panelLeft),
                  box.bottom + W + 2};
 
   // Below the box, right: the bid control, then the player list from its left column.

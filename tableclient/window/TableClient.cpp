@@ -176,7 +176,7 @@ void TableClient::ClickTable(Point client) {
   for (int kind = LastTrickKind; kind <= ScoreKind; ++kind)
     if (m_layout.ButtonRect(kind).contains(at)) return PressButton(kind);
   if (!waitingForUser()) return;
-  if (m_game.phase() == Phase::Bidding) {
+  if (m_game.phase() == Phase::Bidding && !m_bidPanelIgnored) {
     // Only the buttons on show take a click: the choice while the cards are hidden, then the
     // numbers.
     const bool choice = !m_game.deal().cardsSeen[static_cast<std::size_t>(m_options.userSeat)];

@@ -120,6 +120,8 @@ class TableClient {
   void MoveWindowOffScreen(int kind);
   // The table window goes away in the middle of play (the lobby stays).
   void CloseTableMidDeal();
+  // While on, clicks on the bid panel are lost: the panel stays as it is.
+  void IgnoreBidPanel(bool on) { m_bidPanelIgnored = on; }
   // Every window shows a change only `ms` after it happened (0: at once).
   void SetRepaintDelay(int ms) { m_repaintDelayMs = ms; }
   // While on, the score window keeps the height it has instead of growing with its rows: the
@@ -173,6 +175,7 @@ class TableClient {
   std::array<std::uint32_t, 3> m_openDue{};
   int m_repaintDelayMs = 0;
   bool m_scoreHeightFixed = false;
+  bool m_bidPanelIgnored = false;
   std::array<bool, 4> m_paintPending{};  // by window kind
   std::array<std::uint32_t, 4> m_paintDue{};
   std::vector<HandRecord> m_truths;
