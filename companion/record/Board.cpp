@@ -85,6 +85,11 @@ Form& LoadBoard(App& app) {
   Btn(app, BtnCancel)->setCancel(true);
   Btn(app, BtnDontCare)->setCaption(std::string(bt::DontCare.in(ja)));
   Btn(app, BtnNeverMind)->setCaption(std::string(bt::NeverMind.in(ja)));
+  // Closing the board puts it away for this deal; it stays loaded for the next.
+  form.onQueryClose = [&app] {
+    HideMe(app);
+    return false;
+  };
   Label& message = form.addLabel("lblMessage");
   message.setBounds({4, 160, 236, 198});
   message.setVisible(false);

@@ -249,3 +249,27 @@ TEST(BoardTest, NeverMindClosesTheBoardForGood) {
 
 }  // namespace
 }  // namespace scorlet::companion
+
+namespace scorlet::companion {
+namespace {
+
+TEST(BoardTest, JapaneseCaptionsAtEachStage) {
+  BoardBeside b("BoardJapanese", "BiddingBoard=(700,300)\r\n");
+  b.app().system.japanese = true;
+  ASSERT_TRUE(b.AtDoubleNilStage(0));
+  const Form& form = *b.app().windows.board.form;
+  EXPECT_EQ(form.caption(), " ビッド盤");
+  EXPECT_EQ(b.CaptionOf(BtnShow), "見せる");
+  EXPECT_EQ(b.CaptionOf(BtnNeverMind), "使わない");
+  b.Click(BtnShow);
+  b.Click(7);
+  EXPECT_EQ(form.caption(), " ビッド確認");
+  EXPECT_EQ(b.CaptionOf(BtnConfirm), "7 OK ?");
+  EXPECT_EQ(b.CaptionOf(BtnCancel), "取り消す");
+  EXPECT_EQ(b.CaptionOf(BtnDontCare), "確認不要");
+  b.Click(BtnCancel);
+  EXPECT_EQ(form.caption(), " ビッド盤");
+}
+
+}  // namespace
+}  // namespace scorlet::companion
