@@ -92,7 +92,7 @@ BidStep BiddingPhase(App& app) {
                                 app.flags.boardMode == BoardMode::EveryDeal;
       if (boardFollows) {
         if (TestMyTurn(app)) {
-          UpdateBoardFromStatus(app, ReadBoardStatus(app));
+          CheckBoardStat(app);
           ClickBidAuto(app);
           if (app.windows.board.kept()) MakeTopmost(app.desktop, app.windows.board.handle());
           if (TwoOrThreeBids(app) && HelpBidEnabled(app)) Show_HelpBid(app);

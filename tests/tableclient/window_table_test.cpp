@@ -158,6 +158,26 @@ TEST_F(TableOnDesktop, TheUserBidsAndPlaysThroughTheTable) {
   EXPECT_EQ(table->truths()[0].Bids[2], "4");
 }
 
+// Asked to wait for the user's bid only: the panel's Double Nil choice takes the bid, the bot
+// plays the cards, and a lost click leaves the panel as it was.
+TEST_F(TableOnDesktop, TheTableWaitsForTheUsersBidOnlyAndTakesDoubleNilFromTheChoice) {
+  TableClientOptions options = QuickOptions();
+  options.userBids = true;
+  options.maxDeals = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
+  table->IgnoreBidPanel(true);
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonDoubleNil)));
+  EXPECT_TRUE(table->waitingForUser());
+  table->IgnoreBidPanel(false);
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonDoubleNil)));
+  EXPECT_EQ(table->game().deal().bids[2], Bid::DoubleNil());
+  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() == 1 && table->waitingForUser(); },
+                               30 * 60 * 1000));
+  EXPECT_EQ(table->truths()[0].Bids[2], "D");
+  EXPECT_EQ(table->game().phase(), Phase::Bidding);
+}
+
 TEST_F(TableOnDesktop, FaultsLateMissingClosedAndMovedWindows) {
   Start(QuickOptions());
   table->DelaySubWindow(LastHandKind, 2000);
