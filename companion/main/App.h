@@ -18,6 +18,7 @@
 #include "companion/main/MainState.h"
 #include "companion/players/AlertState.h"
 #include "companion/recognition/ReadingState.h"
+#include "companion/record/Board.h"
 #include "companion/record/RecordState.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
@@ -78,7 +79,8 @@ struct App {
   DealDisplay deal;
   RecordState record;  // hand recording and the work-file list
   AlertButtonTexts alertTexts;
-  AlertState alerts;  // the alert list and the reason dialog
+  AlertState alerts;      // the alert list and the reason dialog
+  BiddingBoard bidding;  // the bidding board and the game's bid panel as last read
 
   // Reports what the program does (the Linux program prints it); may be empty.
   std::function<void(const std::string&)> trace;

@@ -6,6 +6,7 @@
 #include "companion/main/Discovery.h"
 #include "companion/bidhelp/BidHelp.h"
 #include "companion/record/Board.h"
+#include "companion/players/BoardStatus.h"
 #include "companion/players/Players.h"
 #include "companion/record/Record.h"
 #include "companion/recognition/SeatOverlays.h"
@@ -22,20 +23,6 @@ void RunTrickStep(App& app) {
     CapturePlayedTrick(app);
   } else {
     WatchTrickCounts(app);
-  }
-}
-
-// Closes the bidding board and the bid helper once play has begun.
-void CloseBiddingDisplays(App& app) {
-  HelperWindows& w = app.windows;
-  if (w.board.kept()) {
-    HideBoard(app);
-    HideHelper(w.board);
-  }
-  app.counters.boardStep = BoardState::BidHanded;
-  if (w.helpBid.kept()) {
-    HideHelpBid(app);
-    HideHelper(w.helpBid);
   }
 }
 
@@ -85,7 +72,7 @@ BidStep BiddingPhase(App& app) {
     case BoardState::DNilStage: {
       ClickBidAuto(app);
       const BoardStatus status = ReadBoardStatus(app);
-      if (status == BoardStatus::NotFound) CloseBiddingDisplays(app);
+      if (status == BoardStatus::NotFound) HideBoardWindows(app);
       if (status == BoardStatus::NumberButtons) ShowBoard(app, BoardStatus::NumberButtons);
       return BidStep::ShortRefresh;
     }
@@ -93,7 +80,7 @@ BidStep BiddingPhase(App& app) {
     case BoardState::OpenForBid: {
       ClickBidAuto(app);
       if (ReadBoardStatus(app) == BoardStatus::NotFound) {
-        CloseBiddingDisplays(app);
+        HideBoardWindows(app);
         return BidStep::End;
       }
       return BidStep::ShortRefresh;
@@ -105,7 +92,7 @@ BidStep BiddingPhase(App& app) {
                                 app.flags.boardMode == BoardMode::EveryDeal;
       if (boardFollows) {
         if (TestMyTurn(app)) {
-          UpdateBoardFromStatus(app, ReadBoardStatus(app));
+          CheckBoardStat(app);
           ClickBidAuto(app);
           if (app.windows.board.kept()) MakeTopmost(app.desktop, app.windows.board.handle());
           if (TwoOrThreeBids(app) && HelpBidEnabled(app)) Show_HelpBid(app);
@@ -181,7 +168,7 @@ void Timer1_Timer(App& app) {
   }
 
   if (slots.Armed(SlotTrickStep)) {
-    if (app.windows.board.kept()) CloseBiddingDisplays(app);
+    if (app.windows.board.kept()) HideBoardWindows(app);
     if (counters.MyTurnSeen == 0 && TestMyTurn(app)) {
       MakeTopmost(app.desktop, app.game.TableWindow);
       DrawSeatOverlays(app);

@@ -57,10 +57,11 @@ struct BusyFlags {
   bool trickStep = false;       // trick step
   bool handView = false;        // hand-file view
   bool windowTracking = false;  // window tracking, around its call in the tick
+  bool boardClick = false;      // the bidding board clicks the game's bid panel
   std::int32_t MainMinimised = 0;  // 1 while the main window is minimised or collapsed
 
   bool Any() const {
-    return alertCheck || bidCapture || trickStep || handView || windowTracking ||
+    return alertCheck || bidCapture || trickStep || handView || windowTracking || boardClick ||
            MainMinimised != 0;
   }
 };
@@ -93,10 +94,11 @@ struct MainLoopState {
 
 // The bidding board's mode for a table: every deal, only at double-nil-pass tables, or none.
 enum class BoardMode : std::int32_t { None = 0, DNilPassOnly = 2, EveryDeal = 7 };
-// The mode of the settings' number; any other number means no board.
+// The mode of the settings' number: odd is every deal (7 with confirmation, 3 once the board's
+// "Don't Care" has turned it off), else 2 only at double-nil-pass tables, else no board.
 inline BoardMode BoardModeOf(std::int32_t configured) {
-  if (configured == static_cast<std::int32_t>(BoardMode::EveryDeal)) return BoardMode::EveryDeal;
-  if (configured == static_cast<std::int32_t>(BoardMode::DNilPassOnly)) return BoardMode::DNilPassOnly;
+  if ((configured & 1) != 0) return BoardMode::EveryDeal;
+  if ((configured & 2) != 0) return BoardMode::DNilPassOnly;
   return BoardMode::None;
 }
 

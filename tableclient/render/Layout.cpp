@@ -14,6 +14,16 @@ constexpr int LineRows = 12;
 constexpr int MaxCaption = 48;   // the tallest caption bar plus frame the layout leaves room for
 constexpr int ListRoom = 170;    // columns a player-list line may need right of the box
 constexpr int BelowBox = 160;    // rows the OK button, the hand and the bid panel need below it
+// The bid panel's buttons. Captions are centred in them; the steps leave more than seven blank
+// columns between two captions, so the companion reads each caption as a field of its own.
+constexpr int BidButtonHeight = 16;
+constexpr int BidTextTopInButton = 2;
+constexpr int BidNumberWidth = 15;
+constexpr int BidNilWidth = 20;
+constexpr int BidNumberStepMin = 18;
+constexpr int BidNumberStepMax = 19;
+constexpr int BidChoiceWidth = 62;  // the widest Double Nil caption
+constexpr int BidShowWidth = 44;    // the widest Show caption
 
 // Two 12-row lines inside the rows [top, bottom): their top rows, in an order of the seed's choice.
 std::pair<int, int> TwoLines(Dice& dice, int top, int bottom, int fixedFirst, int fixedGap) {
@@ -96,7 +106,20 @@ TableLayout TableLayout::Make(Size window, Point clientOrigin, Size client, std:
   const int handLeft = std::max(LeftStripWidth + 4, box.left - dice.Pick(0, 40, 30));
   l.hand = {handLeft, okTop + 20, handLeft + 12 * HandCardStep + CardSize.width,
             okTop + 20 + CardSize.height};
-  l.bidPanel = {handLeft, l.hand.bottom + 6, handLeft + 8 * 22, l.hand.bottom + 6 + 3 * 24};
+  // The bid panel where the companion scans for it: the number buttons in the left strip below
+  // the labels, the Double Nil / Show row just below the box (the "OK" is never shown with it).
+  l.bidStep = dice.Pick(BidNumberStepMin, BidNumberStepMax, BidNumberStepMin);
+  l.bidRowStep = dice.Pick(19, 24, 20);
+  const int numbersLeftLast = LeftStripWidth - 1 - 4 * l.bidStep - BidNumberWidth;
+  const int numbersTopFirst = std::max(BidPanelScan.top, l.buttons[4].bottom + 6);
+  const int numbersTopLast =
+      BidPanelScan.bottom - BidPanelScanBottomRows - 2 * l.bidRowStep - BidTextTopInButton;
+  // Every caption begins right of the columns the companion skips.
+  const int panelLeft = BidPanelScan.left + BidPanelScanSkip - 2;
+  l.bidNumbers = {dice.Pick(panelLeft, numbersLeftLast, panelLeft),
+                  dice.Pick(numbersTopFirst, numbersTopLast, 330)};
+  l.bidChoice = {dice.Pick(panelLeft, panelLeft + 4, panelLeft),
+                 box.bottom + W + 2};
 
   // Below the box, right: the bid control, then the player list from its left column.
   const int controlLeft = box.right - dice.Pick(20, 45, 40);
@@ -150,15 +173,18 @@ Rect TableLayout::QuadrantRect(int quadrant) const {
 }
 
 Rect TableLayout::BidButton(int k) const {
-  constexpr int Width = 20;
-  constexpr int Step = 22;
-  if (k == BidButtonCount - 1) {  // "Double Nil" takes a row of its own
-    const int top = bidPanel.top + 2 * 24;
-    return {bidPanel.left, top, bidPanel.left + 3 * Step + Width, top + 22};
+  if (k == BidButtonDoubleNil)
+    return {bidChoice.x, bidChoice.y, bidChoice.x + BidChoiceWidth, bidChoice.y + BidButtonHeight};
+  if (k == BidButtonShow) {
+    const int left = bidChoice.x + BidChoiceWidth + 4;
+    return {left, bidChoice.y, left + BidShowWidth, bidChoice.y + BidButtonHeight};
   }
-  const int left = bidPanel.left + (k % 8) * Step;
-  const int top = bidPanel.top + (k / 8) * 24;
-  return {left, top, left + Width, top + 22};
+  // 1..13 in rows of five; Nil after 13, a little wider for its three letters.
+  const int index = k == BidButtonNil ? 13 : std::clamp(k, 1, 13) - 1;
+  const int left = bidNumbers.x + (index % 5) * bidStep;
+  const int top = bidNumbers.y + (index / 5) * bidRowStep;
+  const int width = k == BidButtonNil ? BidNilWidth : BidNumberWidth;
+  return {left, top, left + width, top + BidButtonHeight};
 }
 
 Rect TableLayout::HandCard(int index) const {

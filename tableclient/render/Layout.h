@@ -30,7 +30,17 @@ inline constexpr Color TableCardFace = Rgb(240, 240, 232);
 inline constexpr Color TableCardInk = Rgb(24, 24, 24);
 inline constexpr Size CardSize{36, 50};
 inline constexpr int HandCardStep = 12;  // cards of the hand overlap, corners showing
-inline constexpr int BidButtonCount = 15;  // Nil, 1..13, Double Nil
+// The bid panel's buttons: 0 Nil, 1..13, then the choice offered while the user's cards are
+// hidden: 14 Double Nil, 15 Show.
+inline constexpr int BidButtonCount = 16;
+inline constexpr int BidButtonNil = 0;
+inline constexpr int BidButtonDoubleNil = 14;
+inline constexpr int BidButtonShow = 15;
+// The region the companion scans for the bid panel, from the window's top-left corner: the
+// captions start right of its first columns and their lines begin above its last rows.
+inline constexpr Rect BidPanelScan{100, 200, 300, 550};
+inline constexpr int BidPanelScanSkip = 8;        // columns left of the first caption read
+inline constexpr int BidPanelScanBottomRows = 30; // rows at the bottom where no line begins
 
 // The region the companion searches for the box frame's bottom-left corner, rows from the bottom.
 inline constexpr int FrameSearchTop = 200;
@@ -81,7 +91,11 @@ struct TableLayout {
   Rect okButton;
   Rect trickArea;
   Rect hand;
-  Rect bidPanel;
+  // The number buttons: the first's top-left corner, the step across and down.
+  Point bidNumbers{};
+  int bidStep = 18;
+  int bidRowStep = 20;
+  Point bidChoice{};  // the Double Nil / Show row: the first button's top-left corner
   Rect bidControl;  // the white control below the box
   Rect playerList;  // the list lines stand from its left column and top row
   int ratingGap = 10;  // blank columns between a name and its rating
@@ -114,7 +128,7 @@ struct TableLayout {
   int centreX() const { return (tableBox.left + tableBox.right) / 2; }
   int centreY() const { return (tableBox.top + tableBox.bottom) / 2; }
   Rect QuadrantRect(int quadrant) const;
-  // Button k (0..BidButtonCount-1) of the bid panel: 0 Nil, 1..13, 14 Double Nil.
+  // Button k (0..BidButtonCount-1) of the bid panel: 0 Nil, 1..13, 14 Double Nil, 15 Show.
   Rect BidButton(int k) const;
   // Where the user's card `index` (0 = lowest) lies.
   Rect HandCard(int index) const;

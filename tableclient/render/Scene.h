@@ -37,6 +37,8 @@ struct TableWords {
   std::string nilValue = "N";         // how a Nil bid is shown after the bid label
   std::string doubleNilValue = "D";
   std::string newRating = "newrating:";
+  std::string doubleNilChoice = "DoubleNil";  // the bid panel's choice while the cards are hidden
+  std::string showChoice = "Show";
 };
 
 struct TableScene {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gamedata/BidPanel.h"
 #include "tableclient/render/CardArt.h"
 #include "tableclient/render/Paint.h"
 
@@ -53,9 +54,10 @@ std::string RatingText(int rating) { return rating > 0 ? std::to_string(rating) 
 
 }  // namespace
 
-std::string BidButtonCaption(int k) {
-  if (k == 0) return "Nil";
-  if (k == BidButtonCount - 1) return "Double Nil";
+std::string BidButtonCaption(int k, const TableWords& words) {
+  if (k == BidButtonNil) return std::string(BidPanelNil);
+  if (k == BidButtonDoubleNil) return words.doubleNilChoice;
+  if (k == BidButtonShow) return words.showChoice;
   return std::to_string(k);
 }
 
@@ -211,9 +213,12 @@ void DrawHand(const TableCanvas& c) {
 
 void DrawBidPanel(const TableCanvas& c) {
   if (!c.scene.bidPanel) return;
+  // While the cards are hidden the panel offers only the choice; after "Show" the numbers.
+  const bool choice = c.scene.doubleNilOffered;
   for (int k = 0; k < BidButtonCount; ++k) {
-    if (k == BidButtonCount - 1 && !c.scene.doubleNilOffered) continue;
-    ButtonWithText(c, c.layout.BidButton(k), BidButtonCaption(k));
+    const bool choiceButton = k == BidButtonDoubleNil || k == BidButtonShow;
+    if (choiceButton != choice) continue;
+    ButtonWithText(c, c.layout.BidButton(k), BidButtonCaption(k, c.scene.words));
   }
 }
 

@@ -61,8 +61,8 @@ void DrawBidPanel(const TableCanvas& c);
 void DrawPrompt(const TableCanvas& c);
 void DrawTurnBand(const TableCanvas& c);
 
-// Caption of bid-panel button k: "Nil", "1".."13", "Double Nil".
-std::string BidButtonCaption(int k);
+// Caption of bid-panel button k: "Nil", "1".."13", then the language's Double Nil and Show.
+std::string BidButtonCaption(int k, const TableWords& words);
 // The value a bid text shows after the bid label: "N" and "D" ("DP" too) in the language's
 // letters, numbers as they are.
 std::string ShownBidValue(const std::string& bid, const TableWords& words);

@@ -83,6 +83,7 @@ const std::map<std::string, FlagSetter>& FlagOptions() {
   static const std::map<std::string, FlagSetter> table{
       {"--close-when-done", [](auto& o) { o.closeWhenDone = true; }},
       {"--user", [](auto& o) { o.userIsBot = false; }},
+      {"--user-bids", [](auto& o) { o.userBids = true; }},
       {"--highlight", [](auto& o) { o.highlightUser = true; }},
       {"--dnil-pass", [](auto& o) { o.game.options.doubleNilPass = true; }},
       {"--suicide", [](auto& o) { o.game.options.suicide = true; }},

@@ -1,5 +1,7 @@
 #include "tableclient/window/Languages.h"
 
+#include "gamedata/BidPanel.h"
+
 
 namespace scorlet::table {
 
@@ -51,6 +53,9 @@ TableWords WordsOf(int language) {
     words.doubleNilValue = "Q";
   }
   words.newRating = scorlet::NewRatingWord;
+  const scorlet::BidPanelChoice& choice = scorlet::BidPanelChoiceOf(language);
+  words.doubleNilChoice = choice.doubleNil;
+  words.showChoice = choice.show;
   return words;
 }
 

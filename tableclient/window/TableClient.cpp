@@ -11,7 +11,7 @@ namespace {
 constexpr int RatingStep = 16;
 
 Bid BidOfButton(int k) {
-  if (k == BidButtonCount - 1) return Bid::DoubleNil();
+  if (k == BidButtonDoubleNil) return Bid::DoubleNil();
   return Bid::Number(k);  // 0 is Nil
 }
 
@@ -94,7 +94,7 @@ void TableClient::Step() {
     ScheduleIn(m_options.actionDelayMs);
     return;
   }
-  if (m_game.SeatToAct() == m_options.userSeat && !m_options.userIsBot) {
+  if (m_game.SeatToAct() == m_options.userSeat && UserActsNow()) {
     if (m_userPrompted) return;
     m_userPrompted = true;
     PaintTable();
@@ -144,8 +144,12 @@ void TableClient::UpdateRatings() {
   m_showNewRatings = true;
 }
 
+bool TableClient::UserActsNow() const {
+  return !m_options.userIsBot || (m_options.userBids && m_game.phase() == Phase::Bidding);
+}
+
 bool TableClient::waitingForUser() const {
-  return m_table && !m_finished && !m_options.userIsBot && m_game.SeatToAct() == m_options.userSeat;
+  return m_table && !m_finished && UserActsNow() && m_game.SeatToAct() == m_options.userSeat;
 }
 
 bool TableClient::SubmitBid(const Bid& bid) {
@@ -172,12 +176,19 @@ void TableClient::ClickTable(Point client) {
   for (int kind = LastTrickKind; kind <= ScoreKind; ++kind)
     if (m_layout.ButtonRect(kind).contains(at)) return PressButton(kind);
   if (!waitingForUser()) return;
-  if (m_game.phase() == Phase::Bidding) {
-    for (int k = 0; k < BidButtonCount; ++k)
-      if (m_layout.BidButton(k).contains(at)) {
+  if (m_game.phase() == Phase::Bidding && !m_bidPanelIgnored) {
+    // Only the buttons on show take a click: the choice while the cards are hidden, then the
+    // numbers.
+    const bool choice = !m_game.deal().cardsSeen[static_cast<std::size_t>(m_options.userSeat)];
+    for (int k = 0; k < BidButtonCount; ++k) {
+      const bool choiceButton = k == BidButtonDoubleNil || k == BidButtonShow;
+      if (choiceButton != choice || !m_layout.BidButton(k).contains(at)) continue;
+      if (k == BidButtonShow)
+        RevealUserCards();
+      else
         SubmitBid(BidOfButton(k));
-        return;
-      }
+      return;
+    }
   }
   const Hand& hand = m_game.deal().hands[static_cast<std::size_t>(m_options.userSeat)];
   for (int i = static_cast<int>(hand.size()) - 1; i >= 0; --i) {

@@ -34,6 +34,9 @@ struct TableClientOptions {
   GameSetup game;
   int userSeat = 2;        // South, drawn at the bottom
   bool userIsBot = true;   // unattended: a bot plays the user's seat too
+  // With userIsBot: the table still waits for the user's bid on the bid panel (or SubmitBid),
+  // and the bot plays the user's cards.
+  bool userBids = false;
   std::string tableNumber = "1234";
   std::string host;        // "" for the name of the player in seat 0
   int language = 1;        // the site's language row
@@ -88,7 +91,7 @@ class TableClient {
   const TableDrawn& drawn() const { return m_drawn; }
   // Client rectangle of the table's button that opens kind 1..3.
   Rect ButtonRect(int kind) const;
-  // Client rectangle of bid-panel button k (0 Nil, 1..13, 14 Double Nil).
+  // Client rectangle of bid-panel button k (0 Nil, 1..13, 14 Double Nil, 15 Show).
   Rect BidButtonRect(int k) const { return m_layout.ToClient(m_layout.BidButton(k)); }
 
   // A left click on the table's client area, as the mouse delivers it.
@@ -117,6 +120,8 @@ class TableClient {
   void MoveWindowOffScreen(int kind);
   // The table window goes away in the middle of play (the lobby stays).
   void CloseTableMidDeal();
+  // While on, clicks on the bid panel are lost: the panel stays as it is.
+  void IgnoreBidPanel(bool on) { m_bidPanelIgnored = on; }
   // Every window shows a change only `ms` after it happened (0: at once).
   void SetRepaintDelay(int ms) { m_repaintDelayMs = ms; }
   // While on, the score window keeps the height it has instead of growing with its rows: the
@@ -133,6 +138,7 @@ class TableClient {
   void RecordDeal();
   void UpdateRatings();
   int CompletedTricks() const;
+  bool UserActsNow() const;  // the user's seat is played by the user at this phase
 
   // Windows (TableWindows.cpp).
   bool OpenTableWindow();
@@ -169,6 +175,7 @@ class TableClient {
   std::array<std::uint32_t, 3> m_openDue{};
   int m_repaintDelayMs = 0;
   bool m_scoreHeightFixed = false;
+  bool m_bidPanelIgnored = false;
   std::array<bool, 4> m_paintPending{};  // by window kind
   std::array<std::uint32_t, 4> m_paintDue{};
   std::vector<HandRecord> m_truths;

@@ -234,19 +234,38 @@ TEST(TableViewTest, PromptsOkHighlightAndOnlyTheBidsMade) {
   EXPECT_NE(plain, inverted);
 }
 
-TEST(TableViewTest, BidButtonsDoNotOverlapAndStayInsideTheClient) {
-  TableLayout layout = TableLayout::ForWindow({600, 680}, 3);
-  for (int a = 0; a < BidButtonCount; ++a) {
-    Rect r = layout.BidButton(a);
-    EXPECT_LE(r.right, layout.tableBox.right - 50);  // left of the player list
-    for (int b = a + 1; b < BidButtonCount; ++b) {
-      Rect s = layout.BidButton(b);
-      bool apart = r.right <= s.left || s.right <= r.left || r.bottom <= s.top || s.bottom <= r.top;
-      EXPECT_TRUE(apart) << a << " " << b;
+// The panel where the companion scans for it (captions from its ninth column on, lines
+// beginning above its last 30 rows), clear of the box, the hand and the labels, and the buttons
+// shown together apart from each other.
+bool Apart(const Rect& r, const Rect& s) {
+  return r.right <= s.left || s.right <= r.left || r.bottom <= s.top || s.bottom <= r.top;
+}
+
+TEST(TableViewTest, BidButtonsLieInTheScannedRegionApartFromEachOther) {
+  for (std::uint32_t seed = 0; seed < 40; ++seed) {
+    const TableLayout layout = TableLayout::ForWindow(TableLayout::WindowSizeFor(seed), seed);
+    const std::vector<std::vector<int>> stages{
+        {BidButtonNil, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13},
+        {BidButtonDoubleNil, BidButtonShow}};
+    for (const auto& stage : stages) {
+      for (std::size_t i = 0; i < stage.size(); ++i) {
+        const Rect r = layout.BidButton(stage[i]);
+        SCOPED_TRACE(::testing::Message() << "seed " << seed << " button " << stage[i]);
+        EXPECT_GE(r.left, BidPanelScan.left + 2);
+        EXPECT_LE(r.right, BidPanelScan.right);
+        EXPECT_GE(r.top, BidPanelScan.top);
+        EXPECT_LE(r.top + 2, BidPanelScan.bottom - BidPanelScanBottomRows);
+        EXPECT_TRUE(Apart(r, layout.hand));
+        EXPECT_TRUE(Apart(r, layout.boxFrame));
+        EXPECT_GE(r.top, layout.buttons[4].bottom);
+        for (std::size_t j = i + 1; j < stage.size(); ++j) {
+          const Rect s = layout.BidButton(stage[j]);
+          EXPECT_TRUE(Apart(r, s)) << stage[j];
+        }
+      }
     }
+    EXPECT_LE(layout.HandCard(12).right, layout.tableBox.right - 50);
   }
-  EXPECT_LE(layout.BidButton(BidButtonCount - 1).bottom, layout.clientOrigin.y + layout.client.height);
-  EXPECT_LE(layout.HandCard(12).right, layout.tableBox.right - 50);
 }
 
 TEST(SubViewTest, ScoreNumbersStandInTheFourColumnsAndTheWindowGrows) {

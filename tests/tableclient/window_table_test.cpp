@@ -143,6 +143,9 @@ TEST_F(TableOnDesktop, TheUserBidsAndPlaysThroughTheTable) {
   table->onUserTurn = [&](TableClient&) { ++turns; };
   ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
   EXPECT_EQ(table->game().phase(), Phase::Bidding);
+  ClickOnTable(Centre(table->BidButtonRect(4)));  // not on show while the cards are hidden
+  EXPECT_EQ(table->game().deal().bids[2].kind, BidKind::None);
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonShow)));
   ClickOnTable(Centre(table->BidButtonRect(4)));  // the "4" of the bid panel
   EXPECT_EQ(table->game().deal().bids[2], Bid::Number(4));
   // From here a test plays the seat through the hook.
@@ -153,6 +156,26 @@ TEST_F(TableOnDesktop, TheUserBidsAndPlaysThroughTheTable) {
   ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 30 * 60 * 1000));
   EXPECT_EQ(turns, 1 + 13);
   EXPECT_EQ(table->truths()[0].Bids[2], "4");
+}
+
+// Asked to wait for the user's bid only: the panel's Double Nil choice takes the bid, the bot
+// plays the cards, and a lost click leaves the panel as it was.
+TEST_F(TableOnDesktop, TheTableWaitsForTheUsersBidOnlyAndTakesDoubleNilFromTheChoice) {
+  TableClientOptions options = QuickOptions();
+  options.userBids = true;
+  options.maxDeals = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
+  table->IgnoreBidPanel(true);
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonDoubleNil)));
+  EXPECT_TRUE(table->waitingForUser());
+  table->IgnoreBidPanel(false);
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonDoubleNil)));
+  EXPECT_EQ(table->game().deal().bids[2], Bid::DoubleNil());
+  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() == 1 && table->waitingForUser(); },
+                               30 * 60 * 1000));
+  EXPECT_EQ(table->truths()[0].Bids[2], "D");
+  EXPECT_EQ(table->game().phase(), Phase::Bidding);
 }
 
 TEST_F(TableOnDesktop, FaultsLateMissingClosedAndMovedWindows) {
