@@ -69,6 +69,7 @@ const std::map<std::string, ValueSetter>& ValueOptions() {
       {"--score-title", [](auto& o, auto& v) { o.scoreTitle = v; return true; }},
       {"--truth", [](auto& o, auto& v) { o.truthFolder = v; return !v.empty(); }},
       {"--speed", [](auto& o, auto& v) { return ToInt(v, o.actionDelayMs) && o.actionDelayMs >= 0; }},
+      {"--deal-pause", [](auto& o, auto& v) { return ToInt(v, o.dealPauseMs) && o.dealPauseMs >= 0; }},
       {"--at", [](auto& o, auto& v) {
          Point p;
          if (!ToPoint(v, p)) return false;

@@ -18,6 +18,7 @@
 //   --suicide         a suicide table
 //   --at X,Y          top-left corner of the table window
 //   --speed MS        delay between two moves in milliseconds (default 400)
+//   --deal-pause MS   how long a finished deal stays on show (default 2000)
 #pragma once
 
 #include <string>

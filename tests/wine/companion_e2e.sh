@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end test of the companion under Wine: ScorletS.exe and SpadesTable.exe as two processes
 # on one Xvfb screen. The companion must take the table over (caption with table and host), put
-# the table window at (0, 0) 615 x 700 on the 1280-pixel screen, go off line when the table
-# closes, and close on WM_CLOSE. Then, on a Japanese system, the main window in Japanese.
+# the table window at (0, 0) 615 x 700 on the 1280-pixel screen, open the table's three
+# sub-windows by clicking its buttons, record the deals played (each work file equal to the
+# table's own record of that deal), go off line when the table closes, and close on WM_CLOSE.
+# Then, on a Japanese system, the main window in Japanese.
 #
 #   companion_e2e.sh WIN_BUILD_DIR RUN_DIR PREFIX
 #
@@ -15,6 +17,7 @@ root="$(cd "$here/../.." && pwd)"
 if [ "${1:-}" = "--session" ]; then
   # Inside wine-env.sh, in the program folder C:\ScorletS.
   mode="$2" shots="$3"
+  deals=6
   take_shots() {  # answers the probe's screenshot requests while it runs
     while kill -0 "$1" 2>/dev/null; do
       for req in *.request; do
@@ -29,12 +32,15 @@ if [ "${1:-}" = "--session" ]; then
   }
   rm -f ./*.request events.log
   if [ "$mode" = western ]; then
-    printf 'log=events.log\r\nCFG=positions.cfg\r\n' > ScorletS.INI
-    wine SpadesTable.exe --deals 2 --close-when-done --speed 150 > table.out 2>&1 &
+    # The user sits South under the table's own name for that seat.
+    printf 'log=events.log\r\nCFG=positions.cfg\r\nMyYahooID=South\r\n' > ScorletS.INI
+    rm -rf Work Truth
+    wine SpadesTable.exe --deals "$deals" --close-when-done --speed 150 --deal-pause 5000 \
+      --truth Truth > table.out 2>&1 &
     table_pid=$!
-    timeout 200 wine ScorletS.exe > companion.out 2>&1 &
+    timeout 330 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!
-    timeout 240 wine companion_e2e_probe.exe online > probe-$mode.out 2>&1 &
+    timeout 360 wine companion_e2e_probe.exe online > probe-$mode.out 2>&1 &
     probe_pid=$!
   else
     printf 'JPN=yes\r\n' > ScorletS.INI
@@ -60,6 +66,22 @@ if [ "${1:-}" = "--session" ]; then
       echo "event log: $(tr -d '\r' < events.log | tail -n 1)"
     else
       echo "FAILED: no ' Online ==> OffLine' line in the event log"; log_ok=1
+    fi
+    # Every work file the companion wrote is one of the table's records, byte for byte, and at
+    # least five deals were recorded.
+    recorded=0 equal=0
+    for work in Work/[0-9]*.spd; do
+      [ -f "$work" ] || continue
+      recorded=$((recorded + 1))
+      for truth in Truth/truth_*.spd; do
+        if cmp -s "$work" "$truth"; then equal=$((equal + 1)); break; fi
+      done
+    done
+    echo "deals played: $deals, recorded: $recorded, equal to the table's record: $equal"
+    if [ "$equal" -ne "$recorded" ] || [ "$equal" -lt 5 ]; then
+      echo "FAILED: the recorded deals are not the table's"; log_ok=1
+      for work in Work/[0-9]*.spd; do [ -f "$work" ] && { echo "-- $work"; tr -d '\r' < "$work"; }; done
+      grep -h -i 'not recorded\|record' companion.out | tail -n 20
     fi
     if [ -f positions.cfg ]; then
       echo "window positions saved: $(tr -d '\r' < positions.cfg | head -n 3 | tr '\n' '|')"

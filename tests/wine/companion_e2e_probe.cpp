@@ -114,8 +114,11 @@ int Online() {
     }
     std::printf("sub-window up: %s\n", title);
   }
-  // The table plays its deal and closes; the companion lets it go.
-  if (!WaitFor(240, [&] { return Title(main) == "ScorletS  2.5"; })) {
+  // Mid-deal: the bids read are shown on the main window beside the table.
+  Sleep(15000);
+  Screenshot("middeal");
+  // The table plays its deals and closes; the companion lets it go.
+  if (!WaitFor(330, [&] { return Title(main) == "ScorletS  2.5"; })) {
     return Fail("the companion did not go off line when the table closed");
   }
   std::printf("off line: caption back to \"%s\"\n", Title(main).c_str());
