@@ -217,9 +217,10 @@ void CapturePlayedTrick(App& app) {
   TableReadingState& r = app.reading;
   TrickState& t = r.trick;
   // The last-trick window is copied before the counts: the trick it shows was then finished, so
-  // the counts read after it have counted it. When the counts rose by one trick since the last
-  // one recorded, cards not recorded before are that trick's; if the table finished another
-  // trick in between, the window still shows the old cards and the next cycle reads again.
+  // the counts read after it have counted it. A rise of one trick whose window still shows the
+  // cards read before is read again on the next cycle; a rise of several tricks, or one whose
+  // trick before was not read in the window, records nothing, so no trick is filed under
+  // another's number or given a guessed winner or leader.
   std::array<int, 4> suits{};
   std::array<int, 4> ranks{};
   {
