@@ -36,10 +36,6 @@ struct TrickState {
   // Per display position and suit: the seat showed out of that suit.
   std::array<std::array<bool, 4>, 4> voids{};
   int highestTotal = 0;                    // the largest trick total seen in this deal
-  int cardWaits = 0;                       // card cycles the risen counts waited for their cards
-  // The last-trick window was read while the counts stood at the last trick numbered: a later
-  // reading that differs from it shows the next trick.
-  bool windowRead = false;
 };
 
 struct TableReadingState {
@@ -68,11 +64,6 @@ struct TableReadingState {
   bool scoreReadThisGame = false;   // the score was read during a bidding of this game
   // The last hand read from its window (recorded or not): a reading equal to it is no new deal.
   std::array<std::array<std::string, 4>, 13> storedPlay;
-
-  // The cards the last-trick window showed while no new trick was counted, or with the last
-  // trick recorded: by display position, suit * 100 + rank. A reading equal to them is no new
-  // trick, in this deal or (the window keeps the last trick of the deal before) the next one.
-  std::array<int, 4> countedTrickCards{};
 
   // --- per deal ---
   // The deal's bids by display position, kept from the bidding through the play for the record.

@@ -3,7 +3,6 @@
 #include "companion/recognition/TrickStep.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "companion/main/App.h"
@@ -181,31 +180,6 @@ void DealIsOver(App& app) {
 
 }  // namespace
 
-namespace {
-
-// Card cycles a risen count may wait for the last-trick window to show its trick before the
-// trick is given up as not seen.
-constexpr int MostCardWaits = 3;
-
-// Whether a card read from the last-trick window is one an earlier trick of the deal recorded.
-bool PlayedBefore(const TrickState& t, int suit, int rank) {
-  for (int i = 0; i < std::min(t.TrickNumber, 13); ++i)
-    for (const int code : t.tricks[static_cast<std::size_t>(i)].codes)
-      if (code != 0 && std::abs(code) == suit * 100 + rank) return true;
-  return false;
-}
-
-// The cards read fit the trick counts: four cards, none of them recorded before in this deal.
-bool CardsFit(const TrickState& t, const std::array<int, 4>& suits, const std::array<int, 4>& ranks) {
-  for (std::size_t seat = 0; seat < 4; ++seat) {
-    if (suits[seat] < 0 || suits[seat] > 3 || ranks[seat] < 2 || ranks[seat] > 14) return false;
-    if (PlayedBefore(t, suits[seat], ranks[seat])) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 void CapturePlayedTrick(App& app) {
   if (!app.settings.leftCounterPos.used() || app.loop.busy.trickStep) return;
   if (app.game.handle(KindLastTrick) == 0) {
@@ -216,64 +190,20 @@ void CapturePlayedTrick(App& app) {
   app.loop.busy.trickStep = true;
   TableReadingState& r = app.reading;
   TrickState& t = r.trick;
-  // The last-trick window is copied before the counts: the trick it shows was then finished, so
-  // the counts read after it have counted it. A rise of one trick whose window still shows the
-  // cards read before is read again on the next cycle; a rise of several tricks, or one whose
-  // trick before was not read in the window, records nothing, so no trick is filed under
-  // another's number or given a guessed winner or leader.
-  std::array<int, 4> suits{};
-  std::array<int, 4> ranks{};
-  {
-    // Read without being recorded: the memory of the last trick changes only when accepted.
-    const auto lastSuits = t.LastTrickSuits;
-    const auto lastRanks = t.LastTrickRanks;
-    const int captured = t.CardsCaptured;
-    CaptureTrickCards(app, suits, ranks, TrickCaptureMode::Record);
-    t.LastTrickSuits = lastSuits;
-    t.LastTrickRanks = lastRanks;
-    t.CardsCaptured = captured;
-  }
-  const std::array<int, 4> before = t.PreviousTricks;
   WinnerByCounts counted;
   bool okShown = false;
-  std::array<int, 4> codes{};
-  for (std::size_t seat = 0; seat < 4; ++seat) codes[seat] = suits[seat] * 100 + ranks[seat];
-  if (!CountStep(app, counted, okShown)) {
+  if (!CountStep(app, counted, okShown) || (counted.winner < 0 && r.PreviousTotal != 12)) {
     app.loop.busy.trickStep = false;
     return;
   }
+  std::array<int, 4> suits{};
+  std::array<int, 4> ranks{};
+  CaptureTrickCards(app, suits, ranks, TrickCaptureMode::RecordIfNew);
+  if (ranks[0] == CaptureFailed) CaptureTrickCards(app, suits, ranks, TrickCaptureMode::RecordIfNew);
   const int total = counted.teamTricks[2];
-  const int risen = total - t.TrickNumber;
-  if (risen <= 0 && ranks[0] != CaptureFailed) {
-    r.countedTrickCards = codes;
-    if (risen == 0) t.windowRead = true;
-  }
-  if (counted.winner < 0 && r.PreviousTotal != 12) {
-    app.loop.busy.trickStep = false;
-    return;
-  }
-  const bool fresh = ranks[0] != CaptureFailed && codes != r.countedTrickCards &&
-                     CardsFit(t, suits, ranks);
-  // The cards read are this trick's when the window was read at the trick before (or before the
-  // deal's first trick, when it still showed the deal before) and shows other cards now, none
-  // of them recorded in this deal.
-  const bool known = risen == 1 && t.windowRead;
-  const bool dealEnding = total == 13 || total < r.PreviousTotal;
-  if (known && !fresh && !dealEnding && ++t.cardWaits <= MostCardWaits) {
-    // The window has not caught up with the counts yet: read this rise again next cycle.
-    t.PreviousTricks = before;
-    app.loop.busy.trickStep = false;
-    return;
-  }
-  t.cardWaits = 0;
   UpdateCounters(app);
-  if (known && fresh) {
-    t.TrickNumber = total;
-    t.CardsCaptured = std::min(52, t.CardsCaptured + 4);
-    t.LastTrickSuits = suits;
-    t.LastTrickRanks = ranks;
-    r.countedTrickCards = codes;
-    t.windowRead = true;
+  if (ranks[0] >= 2) {
+    t.TrickNumber = std::max(t.TrickNumber + 1, total);
     spdCapture4Cards(app, suits, ranks, counted.winner);
     if (t.CardsCaptured >= 52 || t.TrickNumber >= 13) {
       app.loop.busy.trickStep = false;
@@ -281,14 +211,6 @@ void CapturePlayedTrick(App& app) {
       DealIsOver(app);
       return;
     }
-  } else if (risen > 0 && total <= 13) {
-    // Several tricks went by since the last one recorded, or the cards could not be tied to
-    // this one: which trick the window shows is not known, so none of them is recorded (the
-    // last hand completes the record) and numbering goes on from the counts.
-    t.TrickNumber = total;
-    t.windowRead = false;
-    if (risen > 1) app.Trace("tricks " + std::to_string(total - risen + 1) + " to " +
-                             std::to_string(total) + " were not seen");
   }
   const bool over = FinishCountStep(app, total, okShown, false);
   app.loop.busy.trickStep = false;
