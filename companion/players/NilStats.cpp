@@ -165,13 +165,8 @@ std::array<CardCode, TrickCount> SeatCards(const HandRecord& record, int seat) {
 }
 
 TeamScores TeamScoresOfRecord(const HandRecord& record, int userSeat) {
-  TeamScores r;
   const int last = std::clamp(record.ScoreRowCount, 0, MaxScoreRows);
-  const ScoreRow& row = record.ScoreRows[static_cast<std::size_t>(last)];
-  const std::size_t ours = (userSeat & 1) ? 2 : 0, theirs = 2 - ours;
-  r.scores = {row[ours], row[theirs]};
-  r.seconds = {row[ours + 1], row[theirs + 1]};
-  return r;
+  return TeamScoresOfRow(record.ScoreRows[static_cast<std::size_t>(last)], userSeat);
 }
 
 bool CountNilDeal(NilCounts& counts, const HandRecord& record, const TeamScores& scores,
@@ -336,8 +331,7 @@ NilStatStatus NilStatsUpdate(const std::filesystem::path& folder, bool japanese,
     if (!ec) {
       const std::time_t t = std::chrono::system_clock::to_time_t(
           std::chrono::file_clock::to_sys(changed));
-      const std::tm* local = std::localtime(&t);
-      firstToday = local == nullptr || local->tm_mday != now.tm_mday;
+      firstToday = LocalTime(t).tm_mday != now.tm_mday;
     }
     if (firstToday && !ReplaceFileSafely(folder / NilStatBackupName(japanese), bytes))
       return NilStatStatus::WriteFailed;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/WorkFiles.h"
+#include "companion/record/CounterWindows.h"
 
 namespace scorlet::companion {
 
@@ -43,12 +44,8 @@ NilHandTest NilHandCheck(const std::array<CardCode, TrickCount>& cards);
 // The cards seat `seat` played in the record.
 std::array<CardCode, TrickCount> SeatCards(const HandRecord& record, int seat);
 
-// The two partnerships' scores from the last score row, the user's side first, and the second
-// numbers (the bags) beside them.
-struct TeamScores {
-  std::array<std::int32_t, 2> scores{};
-  std::array<std::int32_t, 2> seconds{};
-};
+// The two partnerships' scores from the last score row of the record, the user's side first,
+// and the second numbers (the bags) beside them.
 TeamScores TeamScoresOfRecord(const HandRecord& record, int userSeat);
 
 // What is known of the table when a deal is counted.
