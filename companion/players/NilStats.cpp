@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 #include <system_error>
@@ -61,14 +62,28 @@ int Digits(std::int64_t n) {
   return d;
 }
 
-NilCount TotalOf(const NilCounts& c) {
-  return {c[NilRowMine].success + c[NilRowCover].success + c[NilRowSet].failure,
-          c[NilRowMine].failure + c[NilRowCover].failure + c[NilRowSet].success};
+// A count pair wide enough for sums of counts.
+struct WideCount {
+  std::int64_t success = 0;
+  std::int64_t failure = 0;
+  WideCount() = default;
+  WideCount(std::int64_t s, std::int64_t f) : success(s), failure(f) {}
+  WideCount(const NilCount& c) : success(c.success), failure(c.failure) {}  // NOLINT
+};
+
+WideCount TotalOf(const NilCounts& c) {
+  return {std::int64_t{c[NilRowMine].success} + c[NilRowCover].success + c[NilRowSet].failure,
+          std::int64_t{c[NilRowMine].failure} + c[NilRowCover].failure + c[NilRowSet].success};
 }
 
 std::int64_t GrandTotalOf(const NilCounts& c) {
-  const NilCount t = TotalOf(c);
-  return std::int64_t{t.success} + t.failure;
+  const WideCount t = TotalOf(c);
+  return t.success + t.failure;
+}
+
+// Adds without passing the largest count a file can hold.
+std::int32_t AddCount(std::int32_t count, std::int32_t more) {
+  return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{count} + more, INT32_MAX));
 }
 
 std::string Fixed(double value, int decimals) {
@@ -78,9 +93,9 @@ std::string Fixed(double value, int decimals) {
 }
 
 // One statistics line without its end: counts, and the success rate when there is any.
-std::string NilStatLine(const NilTexts& t, const char* label, const NilCount& c,
+std::string NilStatLine(const NilTexts& t, const char* label, const WideCount& c,
                         const char* rate, int width) {
-  const std::int64_t all = std::int64_t{c.success} + c.failure;
+  const std::int64_t all = c.success + c.failure;
   std::string line = label;
   line += t.success;
   line += PadCount(c.success, width);
@@ -235,8 +250,8 @@ bool CountNilDeal(NilCounts& counts, const HandRecord& record, const TeamScores&
   }
   if (!counted) return false;
   for (std::size_t r = 0; r < counts.rows.size(); ++r) {
-    counts.rows[r].success += added.rows[r].success;
-    counts.rows[r].failure += added.rows[r].failure;
+    counts.rows[r].success = AddCount(counts.rows[r].success, added.rows[r].success);
+    counts.rows[r].failure = AddCount(counts.rows[r].failure, added.rows[r].failure);
   }
   return true;
 }
@@ -263,7 +278,7 @@ std::vector<std::string> NilStatLines(const NilCounts& c, bool japanese, const s
   const NilTexts& t = japanese ? JapaneseTexts : EnglishTexts;
   const int w = NilCountWidth(c);
   const std::int64_t grand = GrandTotalOf(c);
-  const NilCount total = TotalOf(c);
+  const WideCount total = TotalOf(c);
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "%d/%02d/%02d, %02d:%02d:%02d", now.tm_year + 1900,
                 now.tm_mon + 1, now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec);

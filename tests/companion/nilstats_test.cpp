@@ -243,6 +243,15 @@ TEST(NilReport, LinesInBothLanguagesReadBack) {
   EXPECT_EQ(only[1], " (1) My NIL Bids   Success 0,  Failure 0");
   EXPECT_EQ(only[10], " (5) DNIL Bids     Success 1,  Failure 0,  Making Probability = 1 / 1 = 100.0 %");
   EXPECT_EQ(ReadNilStatLines(only), d);
+  // Counts too large for the file stop at the largest it holds; totals never overflow.
+  NilCounts huge = ReadNilStatLines({"", " (1) My NIL Bids   Success 99999999999,  Failure 2147483647"});
+  EXPECT_EQ(huge[NilRowMine], Pair(INT32_MAX, INT32_MAX));
+  Deal mine;
+  mine.bids[2] = "N";
+  mine.tricks = {4, 4, 0, 5};
+  ASSERT_TRUE(CountNilDeal(huge, RecordOf(mine), Scores(0, 0), UserSouth()));
+  EXPECT_EQ(huge[NilRowMine], Pair(INT32_MAX, INT32_MAX));
+  EXPECT_NE(NilStatLines(huge, false, now)[6].find("2147483647 / 4294967294 = 50.0 %"), std::string::npos);
   // A damaged or short file reads as far as it goes.
   EXPECT_EQ(ReadNilStatLines({"x", "garbage"}), NilCounts{});
 }
