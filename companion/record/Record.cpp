@@ -11,6 +11,7 @@
 #include "common/TextUtil.h"
 #include "companion/main/App.h"
 #include "companion/main/MainLoop.h"
+#include "companion/players/NilStats.h"
 #include "companion/players/Players.h"
 #include "companion/record/HandDisplay.h"
 #include "companion/record/RecordTexts.h"
@@ -67,6 +68,26 @@ int UserSeat(const App& app, const HandRecord& record) {
     }
   }
   return 0;
+}
+
+// Counts the Nils of a newly recorded deal into the statistics file. Only here, once per deal:
+// showing a stored hand again never counts it.
+void CountNilStats(App& app, const HandRecord& capture, int seat) {
+  HandRecord deal = capture;
+  DeriveRecord(deal, CardOrderOf(app));
+  NilTable table;
+  for (const std::string& name : deal.PlayerNames) {
+    for (const std::string& id : app.settings.myYahooIds) {
+      if (!name.empty() && !id.empty() && ContainsNoCase(name, id)) table.userKnown = true;
+    }
+  }
+  for (std::size_t p = 0; p < 4; ++p) table.seatAt[p] = (seat + static_cast<int>(p)) % 4;
+  table.suicide = app.flags.SuicideTable;
+  table.doubleNilPass = app.flags.DNilPassTable;
+  const NilStatStatus status =
+      NilStatsUpdate(app.system.appFolder, app.Japanese(), deal, TeamScoresOfRecord(deal, seat),
+                     table, LocalTime(std::time(nullptr)));
+  if (status == NilStatStatus::WriteFailed) app.Trace("NIL statistics not written");
 }
 
 bool AutoSeat(const App& app) {
@@ -169,6 +190,7 @@ RecordOutcome RecordHand(App& app) {
     PrintLine(form, Str(rt::Incomplete.in(app.Japanese())) + r.incompleteReason);
   }
   app.Trace("hand saved: " + RecordFileName(stem));
+  CountNilStats(app, capture, seat);
 
   LoadAndShowRecord(app, stem, capture);
   ShowNames(app, capture);
