@@ -204,4 +204,14 @@ bool NamesMatch(std::string_view a, std::string_view b) {
   return !first.empty() && second.compare(0, first.size(), first) == 0;
 }
 
+std::string_view FirstChars(std::string_view text, std::size_t count) {
+  std::size_t pos = 0;
+  for (std::size_t n = 0; n < count && pos < text.size(); ++n) {
+    std::size_t length = 1;
+    DecodeUtf8(text, pos, length);
+    pos += std::max<std::size_t>(length, 1);
+  }
+  return text.substr(0, std::min(pos, text.size()));
+}
+
 }  // namespace scorlet

@@ -95,5 +95,7 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 std::size_t CharCount(std::string_view text);
 // Byte length of the last character of the text as DecodeUtf8 reads it (0 for an empty text).
 std::size_t LastCharLength(std::string_view text);
+// The first `count` characters (not bytes) of a UTF-8 text.
+std::string_view FirstChars(std::string_view text, std::size_t count);
 
 }  // namespace scorlet

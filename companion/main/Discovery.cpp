@@ -26,17 +26,6 @@ constexpr std::array<std::string_view, 8> PlayerInfoWords{
     "プレーヤー情", "お知らせ", "追い出す", "招待する", "Invite", "Player", "Alert", "Boot"};
 constexpr std::size_t PlayerInfoChars = 6;
 
-// The first `count` characters (not bytes) of a UTF-8 text.
-std::string_view FirstChars(std::string_view text, std::size_t count) {
-  std::size_t pos = 0;
-  for (std::size_t n = 0; n < count && pos < text.size(); ++n) {
-    std::size_t length = 1;
-    DecodeUtf8(text, pos, length);
-    pos += length;
-  }
-  return text.substr(0, pos);
-}
-
 // The text after `word` up to the next space (or the end); "" when the word is missing.
 std::string_view WordValue(std::string_view title, std::string_view word, bool keepWord) {
   const std::size_t at = title.find(word);

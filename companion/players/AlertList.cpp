@@ -19,17 +19,6 @@ constexpr std::size_t MinRoomIdLength = 4;
 constexpr std::size_t SeatNameLength = 12;
 constexpr std::size_t ReasonNameLength = 8;
 
-// The first `count` characters of a UTF-8 text.
-std::string FirstChars(std::string_view text, std::size_t count) {
-  std::size_t pos = 0;
-  for (std::size_t n = 0; n < count && pos < text.size(); ++n) {
-    std::size_t length = 1;
-    DecodeUtf8(text, pos, length);
-    pos += std::max<std::size_t>(length, 1);
-  }
-  return std::string(text.substr(0, std::min(pos, text.size())));
-}
-
 }  // namespace
 
 std::vector<std::string> FillDefaultAlertList() { return {}; }
@@ -149,7 +138,7 @@ AlertLook AlertLookOf(std::string_view entry, std::string name) {
   }
   const std::string reason = PickUpCmt(entry);
   if (!reason.empty()) {
-    if (CharCount(name) > ReasonNameLength) name = FirstChars(name, ReasonNameLength);
+    if (CharCount(name) > ReasonNameLength) name = std::string(FirstChars(name, ReasonNameLength));
     name += "(" + reason + ")";
   }
   look.text = std::move(name);
@@ -174,7 +163,7 @@ std::array<AlertMenuSeat, 4> AlertMenuOf(const AlertList& list,
   std::array<AlertMenuSeat, 4> seats;
   for (std::size_t seat = 0; seat < 4; ++seat) {
     AlertMenuSeat& m = seats[seat];
-    m.caption = FirstChars(seatNames[seat], SeatNameLength);
+    m.caption = std::string(FirstChars(seatNames[seat], SeatNameLength));
     m.own = std::any_of(myIds.begin(), myIds.end(), [&](const std::string& id) {
       return NamesMatch(seatNames[seat], id);
     });
