@@ -79,6 +79,8 @@ inline constexpr BidKind BidOrdinary = 0;
 inline constexpr BidKind BidNil = 1;
 inline constexpr BidKind BidDoubleNil = 2;
 BidKind BidKindOf(std::string_view bid);
+// A Nil or Double Nil bid ("N", "D", "DP").
+inline bool IsNilKind(std::string_view bid) { return BidKindOf(bid) != BidOrdinary; }
 // Leading-number value of a bid text: "4" -> 4, "N", "D", "DP", "" -> 0.
 int BidNumberOf(std::string_view bid);
 

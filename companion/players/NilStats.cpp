@@ -146,7 +146,6 @@ std::int32_t ReadCount(std::string_view line, std::string_view japanese, std::st
   return n;
 }
 
-bool IsNilOrDouble(std::string_view bid) { return BidKindOf(bid) != BidOrdinary; }
 
 }  // namespace
 
@@ -190,7 +189,7 @@ bool CountNilDeal(NilCounts& counts, const HandRecord& record, const TeamScores&
   bool anyNil = false;
   for (std::size_t s = 0; s < 4; ++s) {
     if (record.PlayerNames[s].find("obot") != std::string::npos) return false;
-    anyNil = anyNil || IsNilOrDouble(record.Bids[s]);
+    anyNil = anyNil || IsNilKind(record.Bids[s]);
   }
   if (!anyNil) return false;
 
@@ -202,7 +201,7 @@ bool CountNilDeal(NilCounts& counts, const HandRecord& record, const TeamScores&
   bool ownNilMade = false;
   for (int p : {0, 2}) {
     const std::size_t s = seatOf(p);
-    if (IsNilOrDouble(record.Bids[s]) && made(s)) ownNilMade = true;
+    if (IsNilKind(record.Bids[s]) && made(s)) ownNilMade = true;
   }
   NilCounts added;
   bool counted = false;

@@ -83,8 +83,7 @@ int GetRenewedRating(App& app, const std::string& name) {
   if (!r.box.located()) LocateTableBox(app);
   Rect window;
   if (!r.box.located() || !app.desktop.windowRect(table, window)) return 0;
-  const recognition::TableCapture picture =
-      recognition::CaptureTableWindow(app.desktop, table, r.captureSlow ? 0.5 : 0.1);
+  const recognition::TableCapture picture = CaptureTable(app);
   if (picture.empty()) return 0;
   // The list region of the table window (right of the box), not a fixed band of columns.
   const std::vector<std::string> lines =

@@ -32,11 +32,6 @@ constexpr int BiddingScoreAttempts = 3;
 
 double SettleSeconds(const App& app) { return app.reading.captureSlow ? 0.5 : 0.1; }
 
-bool IsNil(const std::string& bid) { return bid == "N" || bid == "D" || bid == "DP"; }
-
-recognition::TableCapture CaptureTable(App& app) {
-  return recognition::CaptureTableWindow(app.desktop, app.game.TableWindow, SettleSeconds(app));
-}
 
 void ShowDeal(App& app) { ShowLiveScoreLines(app); }
 
@@ -87,6 +82,10 @@ bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown) {
     ShowDeal(app);
   }
   return true;
+}
+
+recognition::TableCapture CaptureTable(App& app) {
+  return recognition::CaptureTableWindow(app.desktop, app.game.TableWindow, SettleSeconds(app));
 }
 
 recognition::PanelCapture CaptureGameWindow(App& app, int kind) {
@@ -213,7 +212,7 @@ void CaptureBid(App& app, CaptureMode mode) {
         app.counters.BidsRead = bidsRead;
         if (bidsRead > 0 && reading.bids != r.previousBids) {
           for (std::size_t k = 0; k < 4; ++k) {
-            if (app.settings.alertNilBids && IsNil(reading.bids[k]) && !IsNil(r.previousBids[k])) {
+            if (app.settings.alertNilBids && IsNilKind(reading.bids[k]) && !IsNilKind(r.previousBids[k])) {
               AlertChime(app.desktop);
               WaitSeconds(app.desktop, 0.5);
             }
@@ -228,7 +227,8 @@ void CaptureBid(App& app, CaptureMode mode) {
         } else if (bidsRead == 4) {
           if (z.cmdScore->caption() == texts::MinimizeScore)
             z.cmdScore->setCaption(std::string(texts::ShowScore));
-          const auto nils = std::count_if(reading.bids.begin(), reading.bids.end(), IsNil);
+          const auto nils = std::count_if(reading.bids.begin(), reading.bids.end(),
+                                          [](const std::string& bid) { return IsNilKind(bid); });
           if (nils >= 2) {
             if (app.system.platformId == PlatformId::Windows9x) {
               PlaySystemSound(app.desktop, app.settings.alertSound);

@@ -68,6 +68,8 @@ bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown);
 // The client area of the game's window of `kind` (1..3), restored and on the screen; empty when
 // the window is gone.
 recognition::PanelCapture CaptureGameWindow(App& app, int kind);
+// The table window as a whole, waiting for the repaint as long as the table's state asks.
+recognition::TableCapture CaptureTable(App& app);
 
 // The score window read into `record` (ScoreRows, ScoreRowCount), enlarging it while rows reach
 // below its bottom. Ok, ScoreWindowMissing or ScoreNotRead.

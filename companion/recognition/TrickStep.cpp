@@ -30,11 +30,7 @@ std::uint32_t LastHandDelay(int total, bool countingForm) {
 
 }  // namespace
 
-int NilKind(const std::string& bid) {
-  if (bid == "N") return 1;
-  if (bid == "D" || bid == "DP") return 2;
-  return 0;
-}
+int NilKind(const std::string& bid) { return BidKindOf(bid); }
 
 WinnerByCounts GetWinner(const std::array<int, 4>& tricks, std::array<int, 4>& previousTricks,
                          const std::array<std::string, 4>& seatBids) {

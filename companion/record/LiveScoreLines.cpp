@@ -13,7 +13,6 @@ constexpr int RowHeight = 18;
 const Font LineFont{"Arial", 10, false};
 const Font NilFont{"Arial", 10, true};
 
-bool IsNilBid(const std::string& bid) { return bid == "N" || bid == "D" || bid == "DP"; }
 
 }  // namespace
 
@@ -35,7 +34,7 @@ void ShowLiveScoreLines(App& app) {
                     app.BackColor());
     const std::string& bid = lines.bids[k];
     canvas.drawText({column.left, BidsRowY}, bid.empty() ? "-" : bid,
-                    IsNilBid(bid) ? NilFont : LineFont, Colors::Black);
+                    IsNilKind(bid) ? NilFont : LineFont, Colors::Black);
     if (lines.tricksShown)
       canvas.drawText({column.left, TricksRowY}, std::to_string(lines.tricks[k]), LineFont,
                       Colors::Black);
