@@ -1,7 +1,6 @@
 #include "common/SafeFile.h"
 
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include <gtest/gtest.h>
@@ -15,12 +14,7 @@ namespace fs = std::filesystem;
 
 fs::path TestFolder(const std::string& name) { return testing::TestFolder("safefile/" + name); }
 
-std::string Contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string Contents(const fs::path& path) { return testing::ReadBytes(path); }
 
 std::size_t EntryCount(const fs::path& folder) {
   std::size_t count = 0;
@@ -61,30 +55,21 @@ TEST(SafeFile, StaleTemporaryFilesNeverStopWritingAndAreClearedAtStart) {
   EXPECT_EQ(EntryCount(folder), 2u);  // page.htm and keep.tmp
 }
 
-TEST(SafeFile, AFailedWriteSaysWhy) {
-  fs::path folder = TestFolder("why");
+TEST(SafeFile, AFailedWriteSaysWhyAndLeavesEverythingAsItWas) {
+  fs::path folder = TestFolder("fail");
   std::string why;
+  // The folder of the target does not exist.
   EXPECT_FALSE(ReplaceFileSafely(folder / "missing" / "a.txt", "data", why));
   EXPECT_EQ(why, std::make_error_code(std::errc::no_such_file_or_directory).message());
+  EXPECT_FALSE(ReplaceFileSafely(fs::path(), "data"));
+  // The target is a folder: the new copy is written, but the rename over the folder fails.
   fs::create_directory(folder / "Work");
   std::ofstream(folder / "Work" / "keep.spd") << "kept";
   why.clear();
   EXPECT_FALSE(ReplaceFileSafely(folder / "Work", "data", why));
   EXPECT_FALSE(why.empty());
-  EXPECT_EQ(EntryCount(folder), 1u);
-}
-
-TEST(SafeFile, FailureLeavesEverythingAsItWas) {
-  fs::path folder = TestFolder("fail");
-  // The target is a folder: the new copy is written, but the rename over the folder fails.
-  fs::create_directory(folder / "Work");
-  std::ofstream(folder / "Work" / "keep.spd") << "kept";
-  EXPECT_FALSE(ReplaceFileSafely(folder / "Work", "data"));
   EXPECT_TRUE(fs::is_directory(folder / "Work"));
   EXPECT_EQ(Contents(folder / "Work" / "keep.spd"), "kept");
-  // The folder of the target does not exist.
-  EXPECT_FALSE(ReplaceFileSafely(folder / "missing" / "a.txt", "data"));
-  EXPECT_FALSE(ReplaceFileSafely(fs::path(), "data"));
   EXPECT_EQ(EntryCount(folder), 1u);  // no temporary file left behind
 }
 

