@@ -172,10 +172,14 @@ std::vector<std::string> WriteGame(const std::filesystem::path& workFolder,
   return stems;
 }
 
-std::string ReadAll(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+BatchResult RunBatchOver(const std::filesystem::path& work, const std::filesystem::path& out,
+                         const PageOptions& options, LogSink& log, CodePage codePage) {
+  const BatchContext context{work, out, options, codePage, "2009/03/14 21:05:09"};
+  BatchDriver driver(context, log);  // keeps a reference to the context
+  return driver.RunBatch();
 }
+
+std::string Year() { return CurrentTimestamp().substr(0, 4); }
 
 int CountOf(const std::string& text, const std::string& part) {
   int count = 0;

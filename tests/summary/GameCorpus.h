@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "common/WorkFiles.h"
+#include "summary/BatchDriver.h"
+#include "summary/LogSink.h"
 #include "tests/common/TestFolder.h"
 
 namespace scorlet::summary::testing {
@@ -31,9 +33,24 @@ std::vector<std::string> WriteGame(const std::filesystem::path& workFolder,
 inline std::filesystem::path FreshFolder(const std::string& name) { return scorlet::testing::TestFolder(name); }
 
 // The whole file as bytes; empty when missing.
-std::string ReadAll(const std::filesystem::path& file);
+inline std::string ReadAll(const std::filesystem::path& file) { return scorlet::testing::ReadBytes(file); }
 
 // Occurrences of a text in another.
 int CountOf(const std::string& text, const std::string& part);
+
+// The utility's log, line by line.
+class TextLog final : public LogSink {
+ public:
+  void PrintLine(std::string_view text) override { all += std::string(text) + "\n"; }
+  std::string all;
+};
+
+// One batch from the work folder into the output folder, at a fixed time.
+BatchResult RunBatchOver(const std::filesystem::path& work, const std::filesystem::path& out,
+                         const PageOptions& options, LogSink& log,
+                         CodePage codePage = CodePage::Western);
+
+// The year of pages written now.
+std::string Year();
 
 }  // namespace scorlet::summary::testing

@@ -19,18 +19,9 @@ using testing::FreshFolder;
 using testing::GameStyle;
 using testing::PlayGame;
 using testing::ReadAll;
+using testing::TextLog;
 using testing::WriteGame;
-
-class ListLog final : public LogSink {
- public:
-  void PrintLine(std::string_view text) override { lines.emplace_back(text); }
-  std::string all() const {
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-  }
-  std::vector<std::string> lines;
-};
+using testing::Year;
 
 struct Folders {
   std::filesystem::path work;
@@ -45,16 +36,8 @@ Folders MakeFolders(const std::string& name) {
   return folders;
 }
 
-BatchResult RunOver(const Folders& folders, PageOptions options, ListLog& log) {
-  const BatchContext context{folders.work, folders.out, options, CodePage::Western,
-                             "2009/03/14 21:05:09"};
-  BatchDriver driver(context, log);
-  return driver.RunBatch();
-}
-
-std::string Year() {
-  return std::to_string(
-      std::stoi(CurrentTimestamp().substr(0, 4)));  // files written now carry this year
+BatchResult RunOver(const Folders& folders, const PageOptions& options, TextLog& log) {
+  return testing::RunBatchOver(folders.work, folders.out, options, log);
 }
 
 TEST(Batch, OneGameGivesOnePageWithEveryDealAndItsScores) {
@@ -66,7 +49,7 @@ TEST(Batch, OneGameGivesOnePageWithEveryDealAndItsScores) {
   WriteGame(folders.work, game, 3, 14, 1);
   PageOptions options;
   options.textOutput = true;
-  ListLog log;
+  TextLog log;
   const BatchResult result = RunOver(folders, options, log);
 
   ASSERT_EQ(result.pages, std::vector<std::string>{Year() + "_03_14.htm"});
@@ -109,7 +92,7 @@ TEST(Batch, OneGameGivesOnePageWithEveryDealAndItsScores) {
   EXPECT_NE(text.find(" Total  " + Str4(final[0]) + " (" + Str4(final[1]) + ")   " +
                       Str4(final[2]) + " (" + Str4(final[3]) + ")"),
             std::string::npos);
-  EXPECT_NE(log.all().find("  " + result.pages[0] + "  <==  " + std::to_string(game.size()) +
+  EXPECT_NE(log.all.find("  " + result.pages[0] + "  <==  " + std::to_string(game.size()) +
                            " Deals"),
             std::string::npos);
 }
@@ -117,7 +100,7 @@ TEST(Batch, OneGameGivesOnePageWithEveryDealAndItsScores) {
 TEST(Batch, SecondRunWritesSuffixedPagesAndKeepsTheFirst) {
   const Folders folders = MakeFolders("second_run");
   WriteGame(folders.work, PlayGame({.seed = 3, .maxDeals = 4}), 3, 14, 1);
-  ListLog log;
+  TextLog log;
   const auto first = RunOver(folders, {}, log);
   const std::string before = ReadAll(folders.out / first.pages.at(0));
   const auto second = RunOver(folders, {}, log);
@@ -136,7 +119,7 @@ TEST(Batch, PageNamesGoOnPast999AAndNeverOverwriteAPage) {
   scorlet::testing::WriteBytes(folders.out / (y + "_03_1400A.htm"), "not a suffix of _03_14");
   WriteGame(folders.work, PlayGame({.seed = 3, .maxDeals = 2}), 3, 14, 1);
   WriteGame(folders.work, PlayGame({.seed = 4, .maxDeals = 2}), 3, 14, 3);
-  ListLog log;
+  TextLog log;
   const auto result = RunOver(folders, {}, log);
   EXPECT_EQ(result.pages, (std::vector<std::string>{y + "_03_141000A.htm", y + "_03_141001A.htm"}));
   EXPECT_EQ(ReadAll(folders.out / (y + "_03_14999a.HTM")), "old");
@@ -149,35 +132,28 @@ TEST(Batch, PageNamesGoOnPast999AAndNeverOverwriteAPage) {
   EXPECT_EQ(names.Take(y + "_03_15"), "0A");
 }
 
+// A game that ends begins a new page; so does a file whose score table did not grow (a game
+// left after a few deals and a new one started the same day), and a new day.
 TEST(Batch, PagesSplitByDayAndByGameAndNoDealIsLost) {
   const Folders folders = MakeFolders("split");
   const auto game1 = PlayGame({.seed = 11});
-  const auto game2 = PlayGame({.seed = 12, .maxDeals = 3});
-  const auto game3 = PlayGame({.seed = 13, .maxDeals = 5});
+  const auto abandoned = PlayGame({.seed = 21, .maxDeals = 4});
+  const auto game3 = PlayGame({.seed = 12, .maxDeals = 3});
+  const auto game4 = PlayGame({.seed = 13, .maxDeals = 5});
+  const int first = static_cast<int>(game1.size()) + 1;
   WriteGame(folders.work, game1, 3, 14, 1);
-  WriteGame(folders.work, game2, 3, 14, static_cast<int>(game1.size()) + 1);
-  WriteGame(folders.work, game3, 3, 15, 1);
-  ListLog log;
+  WriteGame(folders.work, abandoned, 3, 14, first);
+  WriteGame(folders.work, game3, 3, 14, first + 4);
+  WriteGame(folders.work, game4, 3, 15, 1);
+  TextLog log;
   const auto result = RunOver(folders, {}, log);
   const std::string y = Year();
   ASSERT_EQ(result.pages, (std::vector<std::string>{y + "_03_14.htm", y + "_03_140A.htm",
-                                                     y + "_03_15.htm"}));
-  EXPECT_EQ(result.dealsWritten, static_cast<int>(game1.size() + game2.size() + game3.size()));
-  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[1]), "<div id=\"Nr"), 3);
-}
-
-TEST(Batch, AFileWhoseScoreTableDidNotGrowBeginsANewPage) {
-  const Folders folders = MakeFolders("not_longer");
-  // An abandoned game: four deals, then a new game starts the same day.
-  const auto abandoned = PlayGame({.seed = 21, .maxDeals = 4});
-  const auto next = PlayGame({.seed = 22, .maxDeals = 3});
-  WriteGame(folders.work, abandoned, 5, 2, 1);
-  WriteGame(folders.work, next, 5, 2, 5);
-  ListLog log;
-  const auto result = RunOver(folders, {}, log);
-  ASSERT_EQ(result.pages.size(), 2u);
-  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[0]), "<div id=\"Nr"), 4);
-  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[1]), "<div id=\"Nr"), 3);
+                                                     y + "_03_141A.htm", y + "_03_15.htm"}));
+  EXPECT_EQ(result.dealsWritten,
+            static_cast<int>(game1.size() + abandoned.size() + game3.size() + game4.size()));
+  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[1]), "<div id=\"Nr"), 4);
+  EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[2]), "<div id=\"Nr"), 3);
 }
 
 TEST(Batch, APageStartingMidGameShowsTheScoreBeforeIt) {
@@ -186,7 +162,7 @@ TEST(Batch, APageStartingMidGameShowsTheScoreBeforeIt) {
   // The game went on past midnight: deals 4 to 6 are of the next day.
   WriteGame(folders.work, {game.begin(), game.begin() + 3}, 3, 14, 1);
   WriteGame(folders.work, {game.begin() + 3, game.end()}, 3, 15, 1);
-  ListLog log;
+  TextLog log;
   const auto result = RunOver(folders, {}, log);
   ASSERT_EQ(result.pages.size(), 2u);
   const std::string html = ReadAll(folders.out / result.pages[1]);
@@ -196,28 +172,35 @@ TEST(Batch, APageStartingMidGameShowsTheScoreBeforeIt) {
   EXPECT_EQ(CountOf(ReadAll(folders.out / result.pages[0]), "<tr>\r\n <td>\r\n"), 0);
 }
 
-TEST(Batch, EmptyWorkFolderWritesNoPageAndSaysSo) {
+TEST(Batch, EmptyWorkFolderSaysSoAndOneThatCannotBeListedIsAFailure) {
   const Folders folders = MakeFolders("empty");
-  ListLog log;
+  TextLog log;
   const auto result = RunOver(folders, {}, log);
   EXPECT_TRUE(result.pages.empty());
   EXPECT_TRUE(std::filesystem::is_empty(folders.out));
-  EXPECT_NE(log.all().find(" No files in the Work folder."), std::string::npos);
-  EXPECT_NE(log.all().find(" Number of work files (spd) input = 0"), std::string::npos);
+  EXPECT_NE(log.all.find(" No files in the Work folder."), std::string::npos);
+  EXPECT_NE(log.all.find(" Number of work files (spd) input = 0"), std::string::npos);
+
+  std::filesystem::remove(folders.work);
+  scorlet::testing::WriteBytes(folders.work, "a file where the folder should be");
+  TextLog unlisted;
+  EXPECT_FALSE(RunOver(folders, {}, unlisted).workListed);
+  EXPECT_NE(unlisted.all.find(" The \"Work\" folder cannot be read: "), std::string::npos);
+  EXPECT_EQ(unlisted.all.find("No files in the Work folder"), std::string::npos);
 }
 
 TEST(Batch, UnreadableWorkFileIsReportedAndSkipped) {
   const Folders folders = MakeFolders("unreadable");
   auto stems = WriteGame(folders.work, PlayGame({.seed = 8, .maxDeals = 3}), 3, 14, 1);
   stems.insert(stems.begin() + 1, "03_14_099");  // listed, but gone by the time it is read
-  ListLog log;
+  TextLog log;
   const BatchContext context{folders.work, folders.out, {}, CodePage::Western, "now"};
   BatchDriver driver(context, log);
   const auto result = driver.RunStems(stems);
   EXPECT_EQ(result.unreadable, std::vector<std::string>{"03_14_099.spd"});
   EXPECT_EQ(result.dealsWritten, 3);
   EXPECT_EQ(result.pages.size(), 1u);
-  EXPECT_NE(log.all().find("03_14_099.spd"), std::string::npos);
+  EXPECT_NE(log.all.find("03_14_099.spd"), std::string::npos);
 }
 
 TEST(Batch, PageThatCannotBeWrittenLeavesNothingAndIsReported) {
@@ -226,24 +209,24 @@ TEST(Batch, PageThatCannotBeWrittenLeavesNothingAndIsReported) {
   const Folders broken{folders.work, folders.out / "missing" / "deeper"};
   PageOptions options;
   options.textOutput = true;
-  ListLog log;
+  TextLog log;
   const auto result = RunOver(broken, options, log);
   EXPECT_TRUE(result.pages.empty());
   const std::string stem = Year() + "_03_14";
   EXPECT_EQ(result.failed, (std::vector<std::string>{stem + ".htm", stem + ".txt", stem + ".gif",
                                                       "index.htm", "players.htm"}));
-  EXPECT_NE(log.all().find("Could not write: " + Year() + "_03_14.htm (No such file or directory)"),
+  EXPECT_NE(log.all.find("Could not write: " + Year() + "_03_14.htm (No such file or directory)"),
             std::string::npos);
-  EXPECT_EQ(log.all().find("<=="), std::string::npos);
-  EXPECT_EQ(log.all().find("The above files have been made"), std::string::npos);
-  EXPECT_NE(log.all().find(" No file could be made in the folder"), std::string::npos);
+  EXPECT_EQ(log.all.find("<=="), std::string::npos);
+  EXPECT_EQ(log.all.find("The above files have been made"), std::string::npos);
+  EXPECT_NE(log.all.find(" No file could be made in the folder"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(broken.out));
 }
 
 TEST(Batch, ScoreTableSitsBetweenHeadAndFirstDealOrIsLeftOut) {
   const Folders folders = MakeFolders("score_place");
   WriteGame(folders.work, PlayGame({.seed = 4, .maxDeals = 2}), 3, 14, 1);
-  ListLog log;
+  TextLog log;
   const std::string html = ReadAll(folders.out / RunOver(folders, {}, log).pages.at(0));
   const auto note = html.find(" Generated by ScorletSut.exe Ver 2.5 -->\r\n");
   const auto table = html.find("<div class=ctr>\r\n<table border=1 class=score>");
@@ -260,22 +243,11 @@ TEST(Batch, ScoreTableSitsBetweenHeadAndFirstDealOrIsLeftOut) {
   EXPECT_EQ(CountOf(without, "<div id=\"Nr"), 2);
 }
 
-TEST(Batch, WorkFolderThatCannotBeListedIsAFailureNotAnEmptyFolder) {
-  const Folders folders = MakeFolders("unlistable");
-  std::filesystem::remove(folders.work);
-  scorlet::testing::WriteBytes(folders.work, "a file where the folder should be");
-  ListLog log;
-  const auto result = RunOver(folders, {}, log);
-  EXPECT_FALSE(result.workListed);
-  EXPECT_NE(log.all().find(" The \"Work\" folder cannot be read: "), std::string::npos);
-  EXPECT_EQ(log.all().find("No files in the Work folder"), std::string::npos);
-}
-
 TEST(Batch, OddlyNamedAndDoubledLineEndFilesAreReadAndDamageIsNamed) {
   const Folders folders = MakeFolders("odd_files");
   const auto game = PlayGame({.seed = 14, .maxDeals = 4});
   const auto stems = WriteGame(folders.work, game, 3, 14, 1);
-  ListLog log;
+  TextLog log;
   const auto clean = RunOver(folders, {}, log);
   const std::string cleanPage = ReadAll(folders.out / clean.pages.at(0));
   std::filesystem::remove_all(folders.out);
@@ -299,9 +271,9 @@ TEST(Batch, OddlyNamedAndDoubledLineEndFilesAreReadAndDamageIsNamed) {
   EXPECT_TRUE(result.unreadable.empty());
   EXPECT_EQ(result.dealsWritten, static_cast<int>(game.size()) + 1);
   EXPECT_EQ(result.damaged, std::vector<std::string>{"03_15_?[1.spd"});
-  EXPECT_NE(log.all().find("damaged, shown as far as it can be read: 03_15_?[1.spd"),
+  EXPECT_NE(log.all.find("damaged, shown as far as it can be read: 03_15_?[1.spd"),
             std::string::npos);
-  EXPECT_EQ(log.all().find('\x1b'), std::string::npos);
+  EXPECT_EQ(log.all.find('\x1b'), std::string::npos);
   EXPECT_EQ(ReadAll(folders.out / result.pages.at(0)), cleanPage);
 }
 

@@ -23,21 +23,15 @@ using testing::FreshFolder;
 using testing::Gif;
 using testing::PlayGame;
 using testing::ReadAll;
+using testing::TextLog;
 using testing::WriteGame;
-
-class NullLog final : public LogSink {
- public:
-  void PrintLine(std::string_view text) override { all += std::string(text) + "\n"; }
-  std::string all;
-};
+using testing::Year;
 
 struct Game {
   int month = 3;
   int day = 14;
   std::vector<HandRecord> records;
 };
-
-std::string Year() { return CurrentTimestamp().substr(0, 4); }
 
 // Three days, two games a day; the last game is left unfinished. Players change from game to
 // game, one name comes back in capitals, one needs escaping.
@@ -59,13 +53,10 @@ std::vector<Game> Corpus(const std::filesystem::path& work) {
   return games;
 }
 
-BatchResult RunOver(const std::filesystem::path& base, PageOptions options, NullLog& log,
-                const std::string& work = "Work") {
+BatchResult RunOver(const std::filesystem::path& base, const PageOptions& options, TextLog& log,
+                    const std::string& work = "Work") {
   std::filesystem::create_directories(base / "GameRec");
-  const BatchContext context{base / work, base / "GameRec", options, CodePage::Western,
-                             "2009/03/14 21:05:09"};
-  BatchDriver driver(context, log);
-  return driver.RunBatch();
+  return testing::RunBatchOver(base / work, base / "GameRec", options, log);
 }
 
 const ScoreRow& FinalRow(const Game& game) {
@@ -234,7 +225,7 @@ void ExpectRaceThroughTotals(const std::string& gifBytes, const Game& game) {
 TEST(IndexPages, IndexPicturesAndPlayerStatisticsMatchTheRecordedGames) {
   const auto base = FreshFolder("index_corpus");
   const std::vector<Game> games = Corpus(base / "Work");
-  NullLog log;
+  TextLog log;
   const BatchResult result = RunOver(base, {}, log);
   ASSERT_EQ(result.pages.size(), games.size());
   EXPECT_EQ(result.indexPages, (std::vector<std::string>{"index.htm", "players.htm"}));
@@ -288,7 +279,7 @@ TEST(IndexPages, PagesOfEarlierRunsAreReadBackIntoTheIndex) {
   // A game of one deal: its page has no "Total" row, the deal's points are the score.
   Game short_{3, 20, PlayGame({.seed = 31, .maxDeals = 1, .names = {"a<b", "c", "d", "e"}})};
   WriteGame(base / "Work", short_.records, short_.month, short_.day, 1);
-  NullLog log;
+  TextLog log;
   PageOptions before;
   before.indexPages = false;  // pages as written before the index existed
   ASSERT_EQ(RunOver(base, before, log).pages.size(), games.size() + 1);
@@ -329,7 +320,7 @@ TEST(IndexPages, JapanesePagesOfEarlierRunsKeepTheirNames) {
   PageOptions options;
   options.japanese = true;
   options.indexPages = false;
-  NullLog log;
+  TextLog log;
   std::filesystem::create_directories(base / "GameRec");
   BatchDriver(BatchContext{base / "Work", base / "GameRec", options, CodePage::Japanese, "now"}, log)
       .RunBatch();
@@ -350,7 +341,7 @@ TEST(IndexPages, SwitchedOffThePagesAreExactlyAsBeforeAndNothingElseIsWritten) {
   const auto off = FreshFolder("index_off");
   Corpus(on / "Work");
   Corpus(off / "Work");
-  NullLog log;
+  TextLog log;
   PageOptions options;
   options.textOutput = true;
   const BatchResult withIndex = RunOver(on, options, log);
@@ -383,7 +374,7 @@ TEST(IndexPages, PageWhosePictureCannotBeWrittenIsStillWritten) {
   WriteGame(base / "Work", PlayGame({.seed = 5, .maxDeals = 4}), 3, 14, 1);
   const std::string stem = Year() + "_03_14";
   std::filesystem::create_directories(base / "GameRec" / (stem + ".gif") / "in_the_way");
-  NullLog log;
+  TextLog log;
   const BatchResult result = RunOver(base, {}, log);
   ASSERT_EQ(result.pages, std::vector<std::string>{stem + ".htm"});
   EXPECT_EQ(result.failed, std::vector<std::string>{stem + ".gif"});
@@ -430,7 +421,7 @@ namespace {
 TEST(IndexPages, DamagedOrForeignFilesUnderPageNamesAreListedWithoutNumbers) {
   const auto base = FreshFolder("index_damaged");
   WriteGame(base / "Work", PlayGame({.seed = 12, .maxDeals = 3}), 3, 14, 1);
-  NullLog log;
+  TextLog log;
   const std::string page = RunOver(base, {}, log).pages.at(0);
   const std::string html = ReadAll(base / "GameRec" / page);
   // Every cut of a real page reads without harm; a cut inside the last bidding table loses

@@ -22,12 +22,6 @@ using testing::WriteGame;
 
 class FakeShell final : public UtilityShell {
  public:
-  class Log final : public LogSink {
-   public:
-    void PrintLine(std::string_view text) override { all += std::string(text) + "\n"; }
-    std::string all;
-  };
-
   explicit FakeShell(std::filesystem::path folder) : folder(std::move(folder)) {}
   LogSink& log() override { return log_; }
   std::filesystem::path appFolder() override { return folder; }
@@ -54,7 +48,7 @@ class FakeShell final : public UtilityShell {
   double waited = 0;
 
  private:
-  Log log_;
+  testing::TextLog log_;
 };
 
 std::filesystem::path AppWithGame(const std::string& name, const std::string& ini = "") {

@@ -20,11 +20,6 @@ using testing::PlayGame;
 using testing::ReadAll;
 using testing::WriteGame;
 
-class NullLog final : public LogSink {
- public:
-  void PrintLine(std::string_view) override {}
-};
-
 bool HaveOnsgmls() { return std::system("command -v onsgmls >/dev/null 2>&1") == 0; }
 
 // The validator's messages for a page; empty when the page is valid.
@@ -89,10 +84,8 @@ TEST(Validation, EveryPageOfTheCorpusPassesTheHtml401Dtd) {
     options.suitMode = v.suits;
     options.japanese = v.japanese;
     options.textOutput = true;
-    const BatchContext context{base / "Work", base / "GameRec", options, codePage, "now"};
-    NullLog log;
-    BatchDriver driver(context, log);
-    const BatchResult result = driver.RunBatch();
+    testing::TextLog log;
+    const BatchResult result = testing::RunBatchOver(base / "Work", base / "GameRec", options, log, codePage);
     ASSERT_GE(result.pages.size(), 3u);
     ASSERT_EQ(result.indexPages.size(), 2u);  // the index and the players page
     std::vector<std::string> pages = result.pages;
