@@ -26,6 +26,26 @@ class TableWindowsRead : public ::testing::TestWithParam<Setting> {
   std::unique_ptr<VirtualProgram> program;
   std::unique_ptr<table::TableClient> table;
 
+  // A quick table of a few deals, opened on the desktop.
+  static table::TableClientOptions Quick(int deals, std::uint32_t layoutSeed) {
+    table::TableClientOptions options;
+    options.startDelayMs = 100;
+    options.actionDelayMs = 50;
+    options.trickPauseMs = 100;
+    options.dealPauseMs = 3000;
+    options.maxDeals = deals;
+    options.layoutSeed = layoutSeed;
+    return options;
+  }
+  bool Open(const table::TableClientOptions& options) {
+    program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
+    table = std::make_unique<table::TableClient>(*program, *program, options);
+    return table->Open();
+  }
+  bool PlayDeals(int deals) {
+    return desktop.runUntil([&] { return table->dealsPlayed() >= deals; }, 30 * 60 * 1000);
+  }
+
   PanelCapture Capture(int kind) {
     PanelCapture picture;
     Rect rect;
@@ -36,26 +56,18 @@ class TableWindowsRead : public ::testing::TestWithParam<Setting> {
 
 TEST_P(TableWindowsRead, EveryDealReadsBackAsPlayed) {
   const Setting setting = GetParam();
-  table::TableClientOptions options;
+  table::TableClientOptions options = Quick(3, setting.layoutSeed);
   options.game.seed = setting.layoutSeed + 5;
   options.language = setting.language;
-  options.layoutSeed = setting.layoutSeed;
   options.userSeat = setting.userSeat;
-  options.startDelayMs = 100;
-  options.actionDelayMs = 50;
-  options.trickPauseMs = 100;
-  options.dealPauseMs = 3000;
-  options.maxDeals = 3;
-  program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
-  table = std::make_unique<table::TableClient>(*program, *program, options);
-  ASSERT_TRUE(table->Open());
+  ASSERT_TRUE(Open(options));
   for (int kind = 1; kind <= 3; ++kind) table->PressButton(kind);
 
   GlyphTables glyphs = BuildGlyphTables();
   PrepareGlyphIndex(glyphs, setting.language);
   const GlyphTables lastHandGlyphs = LastHandGlyphs(glyphs);
   for (int deal = 1; deal <= options.maxDeals; ++deal) {
-    ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() >= deal; }, 30 * 60 * 1000));
+    ASSERT_TRUE(PlayDeals(deal));
     desktop.runFor(200);
     const HandRecord& truth = table->truths().back();
 
@@ -86,18 +98,9 @@ TEST_P(TableWindowsRead, EveryDealReadsBackAsPlayed) {
 }
 
 TEST_F(TableWindowsRead, AnEnlargedScoreWindowShowsItsRowsDownToItsNewEdge) {
-  table::TableClientOptions options;
-  options.startDelayMs = 100;
-  options.actionDelayMs = 50;
-  options.trickPauseMs = 100;
-  options.dealPauseMs = 3000;
-  options.maxDeals = 2;
-  options.layoutSeed = 6;
-  program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
-  table = std::make_unique<table::TableClient>(*program, *program, options);
-  ASSERT_TRUE(table->Open());
+  ASSERT_TRUE(Open(Quick(2, 6)));
   table->PressButton(3);
-  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() >= 2; }, 30 * 60 * 1000));
+  ASSERT_TRUE(PlayDeals(2));
   const GlyphTables glyphs = BuildGlyphTables();
   const WindowHandle score = table->subWindow(3);
   Rect before;
@@ -118,19 +121,10 @@ TEST_F(TableWindowsRead, AnEnlargedScoreWindowShowsItsRowsDownToItsNewEdge) {
 // A score window that does not grow by itself is enlarged line by line, as the score procedure
 // does, until the empty line after the last row shows.
 TEST_F(TableWindowsRead, AScoreWindowTooShortIsEnlargedUntilTheTableEnds) {
-  table::TableClientOptions options;
-  options.startDelayMs = 100;
-  options.actionDelayMs = 50;
-  options.trickPauseMs = 100;
-  options.dealPauseMs = 3000;
-  options.maxDeals = 3;
-  options.layoutSeed = 12;
-  program = desktop.startProgram("SpadesTable", scorlet::testing::TestFolder("table").string());
-  table = std::make_unique<table::TableClient>(*program, *program, options);
-  ASSERT_TRUE(table->Open());
+  ASSERT_TRUE(Open(Quick(3, 12)));
   table->FixScoreWindowHeight(true);
   table->PressButton(3);
-  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() >= 3; }, 30 * 60 * 1000));
+  ASSERT_TRUE(PlayDeals(3));
   const GlyphTables glyphs = BuildGlyphTables();
   const WindowHandle score = table->subWindow(3);
   int enlarged = 0;
