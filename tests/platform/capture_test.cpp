@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace scorlet {
 namespace {
 
@@ -26,6 +28,15 @@ protected:
         windowSpec.style = WindowStyle::Popup | WindowStyle::Visible;
         windowSpec.background = fill;
         return desktop.createWindow(windowSpec);
+    }
+    // A timer of the program's main form that runs during the capture's pauses.
+    Timer& timerEvery(int intervalMs, std::function<void()> handler)
+    {
+        Timer& timer = program->createForm("frmZ").addTimer("Timer1");
+        timer.onTimer = std::move(handler);
+        timer.setInterval(intervalMs);
+        timer.setEnabled(true);
+        return timer;
     }
 };
 
@@ -90,12 +101,8 @@ TEST_F(CaptureTest, PositionsOutsideThePictureAreNotRead)
 TEST_F(CaptureTest, TakesTheTwoPausesAndLetsTimersRunMeanwhile)
 {
     const WindowHandle w = bareWindow({0, 0, 8, 8}, Colors::White);
-    Form& form = program->createForm("frmZ");
-    Timer& timer = form.addTimer("Timer1");
     int ticks = 0;
-    timer.onTimer = [&] { ++ticks; };
-    timer.setInterval(100);
-    timer.setEnabled(true);
+    timerEvery(100, [&] { ++ticks; });
 
     const uint32_t start = program->tickCount();
     CaptureWindow(*program, w, pixels, record, rect, true);
@@ -112,14 +119,10 @@ TEST_F(CaptureTest, RecordAndBufferStayTogetherWhenAHandlerCapturesDuringThePaus
 {
     const WindowHandle big = bareWindow({0, 0, 30, 20}, Colors::Red);
     const WindowHandle small = bareWindow({100, 0, 103, 2}, Colors::Blue);
-    Form& form = program->createForm("frmZ");
-    Timer& timer = form.addTimer("Timer1");
-    timer.onTimer = [&] {
+    Timer& timer = timerEvery(150, [&] {
         Rect r;
         CaptureWindow(*program, small, pixels, record, r, true); // the same shared picture
-    };
-    timer.setInterval(150);
-    timer.setEnabled(true);
+    });
     ASSERT_EQ(CaptureWindow(*program, big, pixels, record, rect, true), 20);
     timer.setEnabled(false);
     EXPECT_EQ(record.width, 30);
