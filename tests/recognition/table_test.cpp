@@ -58,10 +58,13 @@ TEST_F(Table, FourBidsEachFromItsOwnQuadrant) {
   EXPECT_EQ(anchors.bid[0], (Point{345, 400}));
   EXPECT_EQ(anchors.bid[1], (Point{230, 425}));
   EXPECT_EQ(anchors.trick[3].y, 425);
-  // The next pass reads at the anchors; a double nil at a passing table.
-  picture = DrawTable({{"4", "N", "13", "D"}, {"0", "0", "0", "0"}});
+  // The next pass reads at the anchors; a double nil at a passing table; thirteen tricks in
+  // all end the deal.
+  picture = DrawTable({{"4", "N", "13", "D"}, {"4", "3", "2", "4"}});
   reading = ReadBidLines(picture, box, glyphs, anchors, true);
   EXPECT_EQ(reading.bids[3], "DP");
+  EXPECT_EQ(reading.status, BidStatus::DealOver);
+  EXPECT_EQ(ReadTrickLines(picture, box, glyphs, anchors).tricks, (std::array<int, 4>{4, 3, 2, 4}));
 }
 
 TEST_F(Table, TwoBidLinesOnOneRowBelongToTheirOwnSeats) {
@@ -82,14 +85,6 @@ TEST_F(Table, KeywordWithoutValueIsNoBid) {
   EXPECT_EQ(reading.bidsRead, 0);
   EXPECT_EQ(reading.bidLinesFound, 1);
   EXPECT_EQ(reading.status, BidStatus::NoBidLine);
-}
-
-TEST_F(Table, TrickTotalOfThirteenEndsTheDeal) {
-  TableCapture picture = DrawTable({{"4", "3", "2", "4"}, {"4", "3", "2", "4"}});
-  const TableBox box = FindTableBox(picture, LangEnglish);
-  const TrickReading tricks = ReadTrickLines(picture, box, glyphs, anchors);
-  EXPECT_EQ(tricks.tricks, (std::array<int, 4>{4, 3, 2, 4}));
-  EXPECT_EQ(ReadBidLines(picture, box, glyphs, anchors, false).status, BidStatus::DealOver);
 }
 
 TEST_F(Table, WaitingPromptAndFinalOK) {
