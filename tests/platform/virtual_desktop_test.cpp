@@ -4,6 +4,7 @@
 #include "platform/System.h"
 #include "platform/virtual/VirtualProgram.h"
 
+#include "tests/common/TestFolder.h"
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -281,7 +282,7 @@ TEST_F(VirtualDesktopTest, PngDumpHoldsTheWindowWithItsFrame)
     WindowSpec windowSpec{"dump", {5, 5, 45, 65}};
     windowSpec.background = Rgb(10, 20, 30);
     const WindowHandle w = desktop.createWindow(windowSpec);
-    const std::string path = (std::filesystem::current_path() / "dump.png").string();
+    const std::string path = (scorlet::testing::TestFolder("png_dump") / "dump.png").string();
     ASSERT_TRUE(desktop.dumpPng(w, path));
     uint32_t width = 0, height = 0;
     const auto rows = PngRows(path, width, height);

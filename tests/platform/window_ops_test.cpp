@@ -4,6 +4,7 @@
 #include "platform/Window.h"
 #include "platform/virtual/VirtualProgram.h"
 
+#include "tests/common/TestFolder.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -82,13 +83,12 @@ TEST(Waits, LastTheirTimeAcrossTheWrapOfTheTickCountAndStopEarly)
 TEST(Folders, GoToAppFolderMakesTheProgramFolderCurrent)
 {
     const auto here = std::filesystem::current_path();
-    const auto folder = here / "app folder";
-    std::filesystem::create_directories(folder);
+    const auto folder = scorlet::testing::TestFolder("app folder");
     VirtualDesktop desktop;
     auto program = desktop.startProgram("ScorletS", folder.string());
     EXPECT_TRUE(GoToAppFolder(*program));
     EXPECT_EQ(std::filesystem::current_path(), folder);
-    auto lost = desktop.startProgram("Other", (here / "no such folder").string());
+    auto lost = desktop.startProgram("Other", (folder / "no such folder").string());
     EXPECT_FALSE(GoToAppFolder(*lost));
     std::filesystem::current_path(here);
 }

@@ -1,5 +1,6 @@
 #include "companion/recognition/Bitmap.h"
 
+#include "tests/common/TestFolder.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -73,7 +74,7 @@ TEST(Bitmap, RoundTripAndOtherLayouts) {
 
 TEST(Bitmap, DiagFolderKeepsTheNewest) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::current_path() / "diag";
+  const fs::path folder = scorlet::testing::TestRunRoot() / "diag";
   fs::remove_all(folder);
   DiagFolder diag(folder, 3);
   const TableCapture picture = MakeTableCapture(4, 4, PureWhite);

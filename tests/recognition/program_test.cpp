@@ -1,3 +1,4 @@
+#include "tests/common/TestFolder.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,7 +36,7 @@ TEST(ScorletRead, ReadsASavedTable) {
   DrawText(picture, 20, 100, "LastTrick");
   DrawText(picture, 420, 470, "alice");
   DrawText(picture, 470, 470, "1523");
-  const std::filesystem::path file = std::filesystem::current_path() / "table.bmp";
+  const std::filesystem::path file = scorlet::testing::TestFolder("read_table") / "table.bmp";
   ASSERT_TRUE(WriteBitmap(file, picture));
   const ProgramRun run = ReadProgram("table " + file.string());
   EXPECT_EQ(run.status, 0);
@@ -53,7 +54,7 @@ TEST(ScorletRead, ReadsASavedTable) {
 }
 
 std::string SavedPanel(const Image& image, const std::string& name) {
-  const std::filesystem::path file = std::filesystem::current_path() / name;
+  const std::filesystem::path file = scorlet::testing::TestRunRoot() / name;
   return WriteBitmap(file, testing::PanelOf(image)) ? file.string() : std::string{};
 }
 

@@ -2,6 +2,7 @@
 // companion's readers: every fact drawn (box, turn band, waiting prompt, "OK", bids by display
 // position, trick counts, button labels, player-list lines) must come back exactly. Every 20th
 // table also goes through a saved bitmap and the scorlet-read program.
+#include "tests/common/TestFolder.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -331,7 +332,7 @@ TEST(ReadBack, RandomTablesDrawnByTheRendererReadBackExactly) {
 #ifdef SCORLET_READ_PROGRAM
     if (n % ProgramEvery == 0) {
       const std::filesystem::path file =
-          std::filesystem::current_path() / ("readback-" + std::to_string(n) + ".bmp");
+          scorlet::testing::TestRunRoot() / ("readback-" + std::to_string(n) + ".bmp");
       ASSERT_TRUE(WriteBitmap(file, t.picture));
       int status = -1;
       const std::string arguments =
