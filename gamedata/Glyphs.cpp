@@ -157,13 +157,15 @@ const std::array<std::string_view, TextGlyphCount> TextGlyphDefinitions{{
     "@ 1F030C4068F2BF97096096113F97F9F898024123E4",  // 146
 }};
 
-// Double-byte glyphs in the same 12-row column code, from the 12-dot Gothic bitmap font (public
-// domain): the full character cell, so row 0 may hold ink where Latin capitals begin at row 1.
+// Double-byte glyphs in the same 12-row column code, from a 12-dot Gothic bitmap font (public
+// domain). The kana stand in rows 1 to 11 with the top row blank, as in the regular set, so a
+// name reads in the player list too (it ignores a line's top row); the kanji of the button
+// captions and prompts fill all twelve rows.
 const std::array<std::string_view, DoubleByteGlyphCount> DoubleByteGlyphDefinitions{{
     "ビ 7F8044044044084084684004600",
     "ッ 040032082064004018060",
-    "ド FFE080080040640020600",
-    "ト FFE080080040040020",
+    "ド 7FF040040020320010300",
+    "ト 7FF040040020020010",
     "リ 7E00020020040187E0",
     "ク 022042084704208210260380",
     "最 0820FEFAAAAAAFFAA1AB2AACFA40BA081",
@@ -175,7 +177,7 @@ const std::array<std::string_view, DoubleByteGlyphCount> DoubleByteGlyphDefiniti
     "コ 2082082082082082082083FC",
     "ア 2002002022042F8220220240280300",
     "ダ 040042082104644248230260780000600",
-    "ブ 202202204204208210E60380C00",
+    "ブ 1011011021021041087301C0600",
     "ニ 008008108108108108108108008008",
     "ル 00200C3F00000007FC004008010060",
     "パ 0020040381C00000001002C053050E200",
@@ -184,30 +186,30 @@ const std::array<std::string_view, DoubleByteGlyphCount> DoubleByteGlyphDefiniti
     "イ 0200200400400FE100600",
     "開 FFFA80AAAAACFB8028FBFAA8AA8A81FFF",
     "始 119FEA10C3F80441DFE5105129119F060",
-    "す 200200262292294FF8200200200",
+    "す 10010013114914A7FC100100100",
     "る 0100204444CA58A686484048030",
     "に 0FC702004000118104204204004",
     "は 0FC70200410C1121121127FC208204",
     "相 104118160FFF1201107FF4914914917FF",
     "手 0100902902902913FF490490890090010",
-    "を 0202402CC352E2223A242082080",
+    "を 0101201661A971111D121041040",
     "待 110220CFF3A04B04A8FA04A14FF4A00A0",
     "っ 010010022022024018",
     "て 200200200270288304404404400",
     "い 0F03080040180000001000C0038",
-    "ま 24C252252252FFC288288204",
+    "ま 1261291291297FE144144102",
     "。 002005005002",
-    "さ 118124124D223A2152230200",
+    "さ 08C0920926911D10A9118100",
     "く 060090108606",
-    "ら 1F0022842442444044038",
+    "ら 0F801142122122202201C",
     "ケ 0200407821021041081F0100100100",
     "ジ 0824824422040040080106200C0600",
     "ひ 0382C43022024020041F8040020",
     "ろ 0100204404C2582682484048030",
     "み 0184244484707C00420441F8020010",
-    "ゆ 3F8060080122214FF82102101200C0",
-    "う 080082902504504088070",
-    "き 2882942A2EA25A2552130",
+    "ゆ 1FC03004009110A7FC108108090060",
+    "う 040041481282282044038",
+    "き 14414A1517512D12A9098",
 }};
 
 // The corner symbols of a played card, by their position in CardSymbols (2..18): nine bytes,

@@ -85,9 +85,14 @@ GlyphTables BuildGlyphTables() {
   for (GlyphEntry& entry : ParseGlyphDefinitions(kept)) tables.entries.push_back(std::move(entry));
   tables.fontLast = static_cast<int>(tables.entries.size()) - 1;
   tables.regularCount = RegularGlyphCount;
-  // Glyphs the game draws in another meaning on some sites are never read.
+  // Glyphs of the built-in set that the game draws in another meaning on some sites are never
+  // read. The double-byte glyphs after it are the Japanese site's own drawing of those
+  // characters ("ダブルニルパス" spells its button label with them), so they stay.
   constexpr std::string_view disabledNames = "パ()バル";
-  for (int e = tables.fontFirst; e <= tables.fontLast; ++e) {
+  const int builtInLast =
+      tables.fontFirst - 1 +
+      static_cast<int>(DedupeGlyphDefinitions({TextGlyphDefinitions.begin(), TextGlyphDefinitions.end()}).size());
+  for (int e = tables.fontFirst; e <= builtInLast; ++e) {
     GlyphEntry& entry = tables.entries[e];
     if (!entry.name.empty() && disabledNames.find(entry.name) != std::string_view::npos) {
       entry.first = 0;
