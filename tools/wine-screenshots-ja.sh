@@ -27,8 +27,8 @@ if [ "${1:-}" = "--session" ]; then
   wine ScorletS.exe > /dev/null 2>&1 &
   companion=$!
   sleep 25; shot board-1; sleep 5; shot board-2
-  wine japanese_probe.exe close "$(printf 'スペード用スコレット' | sjis)" > /dev/null 2>&1
-  wine japanese_probe.exe close "$(printf 'ゲーム：Spades' | sjis)" > /dev/null 2>&1
+  wine japanese_probe.exe close "スペード用スコレット" > /dev/null 2>&1
+  wine japanese_probe.exe close "ゲーム：Spades" > /dev/null 2>&1
   kill "$table" "$companion" 2>/dev/null; wait
   # A deal with the helper windows; the score window is closed in the middle of it.
   settings ''
@@ -36,11 +36,16 @@ if [ "${1:-}" = "--session" ]; then
   table=$!
   wine ScorletS.exe > /dev/null 2>&1 &
   companion=$!
-  sleep 30; shot deal-1; sleep 6; shot deal-2
-  wine japanese_probe.exe close "$(printf 'スペードスコア' | sjis)" > /dev/null 2>&1
+  sleep 30; shot deal-1
+  # Moved as a user would, so that no window hides another.
+  wine japanese_probe.exe move "Card Play" 0 705 > /dev/null 2>&1
+  wine japanese_probe.exe move "最後のハンド" 0 830 > /dev/null 2>&1
+  wine japanese_probe.exe move "スペードスコア" 1040 700 > /dev/null 2>&1
+  sleep 3; shot deal-2
+  wine japanese_probe.exe close "スペードスコア" > /dev/null 2>&1
   for n in $(seq 1 12); do sleep 3; shot "message-$n"; done
-  wine japanese_probe.exe close "$(printf 'スペード用スコレット' | sjis)" > /dev/null 2>&1
-  wine japanese_probe.exe close "$(printf 'ゲーム：Spades' | sjis)" > /dev/null 2>&1
+  wine japanese_probe.exe close "スペード用スコレット" > /dev/null 2>&1
+  wine japanese_probe.exe close "ゲーム：Spades" > /dev/null 2>&1
   kill "$table" "$companion" 2>/dev/null; wait
   exit 0
 fi

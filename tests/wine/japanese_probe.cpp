@@ -4,6 +4,7 @@
 //
 //   japanese_probe.exe game SECONDS      follow the game for at most SECONDS, then close ScorletS
 //   japanese_probe.exe close TITLE       close the window whose title begins with TITLE
+//   japanese_probe.exe move TITLE X Y    move that window's top-left corner to (X, Y)
 //
 // Lines "screenshot NAME" ask the script to take a screenshot (it creates NAME.request and waits
 // until the file is gone). Exit 0 when everything was seen, 1 when something did not come in time.
@@ -118,7 +119,7 @@ int Game(double seconds) {
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "game" && argc > 2) return Game(std::atof(argv[2]));
-  if (mode == "close" && argc > 2) {
+  if ((mode == "close" && argc > 2) || (mode == "move" && argc > 4)) {
     // The title comes in the system's code page.
     const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
@@ -128,8 +129,14 @@ int main(int argc, char** argv) {
     if (!WaitFor(30, [&] { return (window = FindByTitle(title)) != nullptr; })) {
       return Fail("no such window");
     }
+    if (mode == "move") {
+      return SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+                 ? 0
+                 : Fail("the window did not move");
+    }
     return Close(window) ? 0 : Fail("the window did not close");
   }
-  std::printf("usage: japanese_probe.exe game SECONDS | close TITLE\n");
+  std::printf("usage: japanese_probe.exe game SECONDS | close TITLE | move TITLE X Y\n");
   return 2;
 }
