@@ -89,9 +89,10 @@ GlyphTables BuildGlyphTables() {
   // read. The double-byte glyphs after it are the Japanese site's own drawing of those
   // characters ("ダブルニルパス" spells its button label with them), so they stay.
   constexpr std::string_view disabledNames = "パ()バル";
+  const std::vector<std::string_view> builtIn(TextGlyphDefinitions.begin(),
+                                              TextGlyphDefinitions.end());
   const int builtInLast =
-      tables.fontFirst - 1 +
-      static_cast<int>(DedupeGlyphDefinitions({TextGlyphDefinitions.begin(), TextGlyphDefinitions.end()}).size());
+      tables.fontFirst - 1 + static_cast<int>(DedupeGlyphDefinitions(builtIn).size());
   for (int e = tables.fontFirst; e <= builtInLast; ++e) {
     GlyphEntry& entry = tables.entries[e];
     if (!entry.name.empty() && disabledNames.find(entry.name) != std::string_view::npos) {
