@@ -5,6 +5,7 @@
 //   japanese_probe.exe game SECONDS      follow the game for at most SECONDS, then close ScorletS
 //   japanese_probe.exe close TITLE       close the window whose title begins with TITLE
 //   japanese_probe.exe move TITLE X Y    move that window's top-left corner to (X, Y)
+//   japanese_probe.exe click TITLE TEXT  click that window's button captioned TEXT
 //
 // Lines "screenshot NAME" ask the script to take a screenshot (it creates NAME.request and waits
 // until the file is gone). Exit 0 when everything was seen, 1 when something did not come in time.
@@ -114,12 +115,25 @@ int Game(double seconds) {
   return 0;
 }
 
+struct Child {
+  std::string text;
+  HWND window = nullptr;
+};
+
+BOOL CALLBACK VisitChild(HWND window, LPARAM data) {
+  auto* child = reinterpret_cast<Child*>(data);
+  if (Title(window) != child->text) return TRUE;
+  child->window = window;
+  return FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "game" && argc > 2) return Game(std::atof(argv[2]));
-  if ((mode == "close" && argc > 2) || (mode == "move" && argc > 4)) {
+  if ((mode == "close" && argc > 2) || (mode == "move" && argc > 4) ||
+      (mode == "click" && argc > 3)) {
     // The title comes in the system's code page.
     const int n = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
@@ -129,6 +143,13 @@ int main(int argc, char** argv) {
     if (!WaitFor(30, [&] { return (window = FindByTitle(title)) != nullptr; })) {
       return Fail("no such window");
     }
+    if (mode == "click") {
+      Child child{argv[3], nullptr};
+      EnumChildWindows(window, VisitChild, reinterpret_cast<LPARAM>(&child));
+      if (child.window == nullptr) return Fail("no such button");
+      PostMessageW(child.window, BM_CLICK, 0, 0);
+      return 0;
+    }
     if (mode == "move") {
       return SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
@@ -137,6 +158,6 @@ int main(int argc, char** argv) {
     }
     return Close(window) ? 0 : Fail("the window did not close");
   }
-  std::printf("usage: japanese_probe.exe game SECONDS | close TITLE | move TITLE X Y\n");
+  std::printf("usage: japanese_probe.exe game SECONDS | close TITLE | move TITLE X Y | click TITLE TEXT\n");
   return 2;
 }
