@@ -136,9 +136,11 @@ int main(int argc, char** argv) {
   tableOptions.closeWhenDone = true;
   if (!options.names.empty()) {
     std::size_t start = 0;
-    for (std::string& name : tableOptions.game.names) {
+    for (std::string& name : tableOptions.game.names) {  // a name left out keeps the table's
       const std::size_t comma = options.names.find(',', start);
-      name = options.names.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+      const std::string given =
+          options.names.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+      if (!given.empty()) name = given;
       start = comma == std::string::npos ? options.names.size() : comma + 1;
     }
   }
