@@ -43,7 +43,8 @@ if [ "${1:-}" = "--session" ]; then
   wine japanese_probe.exe move "スペードスコア" 1040 700 > /dev/null 2>&1
   wine japanese_probe.exe move "最後のトリック" 600 740 > /dev/null 2>&1
   sleep 3; shot deal-2
-  wine japanese_probe.exe click "スペード用スコレット" "Show Score" > /dev/null 2>&1
+  # The score window opens on a click on the bid-location count, right of the pause button.
+  wine japanese_probe.exe clickat 1088 102 > /dev/null 2>&1
   sleep 2; shot score
   wine japanese_probe.exe close "スペードスコア" > /dev/null 2>&1
   for n in $(seq 1 12); do sleep 3; shot "message-$n"; done

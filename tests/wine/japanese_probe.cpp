@@ -6,6 +6,7 @@
 //   japanese_probe.exe close TITLE       close the window whose title begins with TITLE
 //   japanese_probe.exe move TITLE X Y    move that window's top-left corner to (X, Y)
 //   japanese_probe.exe click TITLE TEXT  click that window's button captioned TEXT
+//   japanese_probe.exe clickat X Y       a left click at that point of the screen
 //
 // Lines "screenshot NAME" ask the script to take a screenshot (it creates NAME.request and waits
 // until the file is gone). Exit 0 when everything was seen, 1 when something did not come in time.
@@ -132,6 +133,16 @@ BOOL CALLBACK VisitChild(HWND window, LPARAM data) {
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "game" && argc > 2) return Game(std::atof(argv[2]));
+  if (mode == "clickat" && argc > 3) {
+    SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3]));
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(300);
+    return 0;
+  }
   if ((mode == "close" && argc > 2) || (mode == "move" && argc > 4) ||
       (mode == "click" && argc > 3)) {
     // The title comes in the system's code page.
@@ -158,6 +169,6 @@ int main(int argc, char** argv) {
     }
     return Close(window) ? 0 : Fail("the window did not close");
   }
-  std::printf("usage: japanese_probe.exe game SECONDS | close TITLE | move TITLE X Y | click TITLE TEXT\n");
+  std::printf("usage: japanese_probe.exe game SECONDS | close TITLE | move TITLE X Y | click TITLE TEXT | clickat X Y\n");
   return 2;
 }
