@@ -21,6 +21,11 @@ inline constexpr int CardGlyphRows = 9;
 
 // Definition n (1..146) is TextGlyphDefinitions[n - 1].
 extern const std::array<std::string_view, TextGlyphCount> TextGlyphDefinitions;
+// Glyphs named by a double-byte character: the Japanese site's labels, button captions, prompts
+// and the player names of the substitute table's Japanese row. Readers enable them only when the
+// game language is Japanese; they follow the bold set, so the numbers above stay as they are.
+inline constexpr int DoubleByteGlyphCount = 48;
+extern const std::array<std::string_view, DoubleByteGlyphCount> DoubleByteGlyphDefinitions;
 // Indexed by the symbol's position in CardSymbols; entries 0 and 1 are empty.
 extern const std::array<std::string_view, CardGlyphLast + 1> CardGlyphDefinitions;
 

@@ -4,7 +4,7 @@
 // many the companion recorded in Work/, and how many of those equal the table's own record.
 //
 //   scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S]
-//            [--picture FILE]
+//            [--names N,E,S,W] [--codepage CP] [--picture FILE]
 //
 // With --picture, the whole virtual desktop is written as a PNG in the middle of the last deal
 // (seven tricks counted): the table, the main window and the helper windows, the score window
@@ -40,9 +40,11 @@ struct Options {
   int language = 1;     // the site's language row
   unsigned layout = 0;  // the table's layout seed (0: the fixed layout)
   std::string picture;  // PNG of the desktop in the middle of the last deal, "" for none
+  std::string names;    // the four players' names, North first, "" for the table's own
+  int codePage = 1252;  // the system's ANSI code page (932: a Japanese system)
 };
 
-void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S] [--picture FILE]\n"); }
+void Usage() { std::fprintf(stderr, "usage: scorlets [--folder DIR] [--deals N] [--seed S] [--seat 0-3] [--language L] [--layout S] [--names N,E,S,W] [--codepage CP] [--picture FILE]\n"); }
 
 bool ParseArgs(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
@@ -61,6 +63,10 @@ bool ParseArgs(int argc, char** argv, Options& options) {
       options.language = std::atoi(value);
     } else if (arg == "--layout") {
       options.layout = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+    } else if (arg == "--names") {
+      options.names = value;
+    } else if (arg == "--codepage") {
+      options.codePage = std::atoi(value);
     } else if (arg == "--picture") {
       options.picture = value;
     } else {
@@ -102,6 +108,7 @@ int main(int argc, char** argv) {
   // A copy already running in the folder is found by the lock file it holds there.
   VirtualDesktopConfig desktopConfig;
   desktopConfig.folderLocks = true;
+  desktopConfig.codePage = options.codePage;
   VirtualDesktop desktop(desktopConfig);
   auto start = desktop.now();
   auto print = [&desktop, start](const std::string& line) {
@@ -127,6 +134,16 @@ int main(int argc, char** argv) {
   tableOptions.language = options.language;
   tableOptions.layoutSeed = options.layout;
   tableOptions.closeWhenDone = true;
+  if (!options.names.empty()) {
+    std::size_t start = 0;
+    for (std::string& name : tableOptions.game.names) {  // a name left out keeps the table's
+      const std::size_t comma = options.names.find(',', start);
+      const std::string given =
+          options.names.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+      if (!given.empty()) name = given;
+      start = comma == std::string::npos ? options.names.size() : comma + 1;
+    }
+  }
   // The finished deal stays on show for five seconds, time for the companion to read the score
   // and the last hand before the next deal (or game) replaces them.
   tableOptions.dealPauseMs = 5000;

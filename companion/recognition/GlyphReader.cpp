@@ -77,16 +77,23 @@ std::vector<GlyphEntry> ParseGlyphDefinitions(const std::vector<std::string_view
 
 GlyphTables BuildGlyphTables() {
   GlyphTables tables;
-  const std::vector<std::string_view> list(TextGlyphDefinitions.begin(),
-                                           TextGlyphDefinitions.end());
+  // The double-byte glyphs follow the bold set: entries of the other sets keep their numbers.
+  std::vector<std::string_view> list(TextGlyphDefinitions.begin(), TextGlyphDefinitions.end());
+  list.insert(list.end(), DoubleByteGlyphDefinitions.begin(), DoubleByteGlyphDefinitions.end());
   const std::vector<std::string_view> kept = DedupeGlyphDefinitions(list);
   tables.fontFirst = 1;
   for (GlyphEntry& entry : ParseGlyphDefinitions(kept)) tables.entries.push_back(std::move(entry));
   tables.fontLast = static_cast<int>(tables.entries.size()) - 1;
   tables.regularCount = RegularGlyphCount;
-  // Glyphs the game draws in another meaning on some sites are never read.
+  // Glyphs of the built-in set that the game draws in another meaning on some sites are never
+  // read. The double-byte glyphs after it are the Japanese site's own drawing of those
+  // characters ("ダブルニルパス" spells its button label with them), so they stay.
   constexpr std::string_view disabledNames = "パ()バル";
-  for (int e = tables.fontFirst; e <= tables.fontLast; ++e) {
+  const std::vector<std::string_view> builtIn(TextGlyphDefinitions.begin(),
+                                              TextGlyphDefinitions.end());
+  const int builtInLast =
+      tables.fontFirst - 1 + static_cast<int>(DedupeGlyphDefinitions(builtIn).size());
+  for (int e = tables.fontFirst; e <= builtInLast; ++e) {
     GlyphEntry& entry = tables.entries[e];
     if (!entry.name.empty() && disabledNames.find(entry.name) != std::string_view::npos) {
       entry.first = 0;
@@ -143,8 +150,11 @@ void PrepareGlyphIndex(GlyphTables& tables, int gameLanguage) {
   for (int cls = 0; cls < 2; ++cls) {
     std::vector<int>& list = tables.candidates[cls];
     list.clear();
-    for (int e = tables.fontFirst; e <= std::min(tables.regularCount, tables.fontLast); ++e) {
+    // The regular set, and the double-byte glyphs wherever they stand (a Japanese label is
+    // spelt with them); the latter are never in another language's keyword or value set.
+    for (int e = tables.fontFirst; e <= tables.fontLast; ++e) {
       const GlyphEntry& entry = tables.entries[e];
+      if (e > tables.regularCount && entry.savedDoubleByte == 0) continue;
       if (entry.savedEntity != 0 || Characters(entry.name).size() != 1) continue;
       const auto& set = *sets[cls];
       if (std::find(set.begin(), set.end(), entry.name) != set.end()) list.push_back(e);

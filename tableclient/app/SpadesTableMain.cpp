@@ -6,12 +6,16 @@
 
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Forms.h"
+#include "platform/win32/Win32Util.h"
 #include "tableclient/window/Arguments.h"
 #include "tableclient/window/TableClient.h"
 
 int main(int argc, char** argv) {
   using namespace scorlet;
-  std::vector<std::string> args(argv + 1, argv + argc);
+  // The arguments come in the system's code page (Shift_JIS names on a Japanese system); the
+  // table works in UTF-8.
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(win32::AnsiToUtf8(argv[i]));
   table::TableClientOptions options;
   std::string error;
   if (!table::ParseTableArguments(args, options, error)) return 2;

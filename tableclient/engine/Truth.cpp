@@ -32,16 +32,18 @@ std::string TruthStem(int dealNumber) {
   return stem;
 }
 
-bool WriteTruthFile(const HandRecord& truth, const std::filesystem::path& folder, int dealNumber) {
+bool WriteTruthFile(const HandRecord& truth, const std::filesystem::path& folder, int dealNumber,
+                    CodePage codePage) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  return WriteRecordFile(truth, folder, TruthStem(dealNumber), CodePage::Western) ==
+  return WriteRecordFile(truth, folder, TruthStem(dealNumber), codePage) ==
          RecordFileStatus::Done;
 }
 
-bool ReadTruthFile(HandRecord& truth, const std::filesystem::path& folder, int dealNumber) {
+bool ReadTruthFile(HandRecord& truth, const std::filesystem::path& folder, int dealNumber,
+                   CodePage codePage) {
   truth = HandRecord{};
-  if (ReadRecordFile(truth, folder, TruthStem(dealNumber), CodePage::Western) !=
+  if (ReadRecordFile(truth, folder, TruthStem(dealNumber), codePage) !=
       RecordFileStatus::Done)
     return false;
   DeriveRecord(truth, OrderAscending);

@@ -23,9 +23,13 @@ HandRecord BuildTruth(const GameSetup& setup, const DealState& deal,
 // Truth files are numbered over the whole session: "truth_001", "truth_002", ...
 std::string TruthStem(int dealNumber);
 
-// Writes folder/TruthStem(dealNumber).spd in the work-file format (Windows-1252).
-bool WriteTruthFile(const HandRecord& truth, const std::filesystem::path& folder, int dealNumber);
+// Writes folder/TruthStem(dealNumber).spd in the work-file format, in the system's code page as
+// the companion writes its work files (Shift_JIS on a Japanese system), so the two compare byte
+// for byte.
+bool WriteTruthFile(const HandRecord& truth, const std::filesystem::path& folder, int dealNumber,
+                    CodePage codePage = CodePage::Western);
 // Reads one back and derives it; false when the file is missing.
-bool ReadTruthFile(HandRecord& truth, const std::filesystem::path& folder, int dealNumber);
+bool ReadTruthFile(HandRecord& truth, const std::filesystem::path& folder, int dealNumber,
+                   CodePage codePage = CodePage::Western);
 
 }  // namespace scorlet::table

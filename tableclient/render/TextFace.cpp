@@ -113,11 +113,23 @@ GlyphFace::GlyphFace(Set set) {
     GlyphDefinition definition = ParseGlyphDefinition(TextGlyphDefinitions[static_cast<std::size_t>(n)]);
     const char32_t ch = CharacterOfName(definition.name);
     if (ch == 0 || ch == U' ' || definition.columns.empty() || Find(ch)) continue;
-    Glyph glyph{ch, std::move(definition.columns)};
-    auto at = std::lower_bound(m_glyphs.begin(), m_glyphs.end(), ch,
-                               [](const Glyph& g, char32_t c) { return g.ch < c; });
-    m_glyphs.insert(at, std::move(glyph));
+    Add(ch, std::move(definition.columns));
   }
+  // The double-byte glyphs are drawn in the regular weight only.
+  if (set != Set::Regular) return;
+  for (std::string_view text : DoubleByteGlyphDefinitions) {
+    GlyphDefinition definition = ParseGlyphDefinition(text);
+    const char32_t ch = CharacterOfName(definition.name);
+    if (ch == 0 || definition.columns.empty() || Find(ch)) continue;
+    Add(ch, std::move(definition.columns));
+  }
+}
+
+void GlyphFace::Add(char32_t ch, std::vector<std::uint16_t> columns) {
+  Glyph glyph{ch, std::move(columns)};
+  auto at = std::lower_bound(m_glyphs.begin(), m_glyphs.end(), ch,
+                             [](const Glyph& g, char32_t c) { return g.ch < c; });
+  m_glyphs.insert(at, std::move(glyph));
 }
 
 const GlyphFace::Glyph* GlyphFace::Find(char32_t ch) const {

@@ -33,7 +33,7 @@ class PlaceholderFace : public TextFace {
 // The game's own font, built from the glyph definitions that the companion reads with: each
 // column code turned back into ink (bit 11 the top row of 12), one blank column between glyphs,
 // a blank as a few blank columns. The first definition of a name wins; a character the font has
-// no glyph for (Japanese, say) draws nothing and advances by a blank's width.
+// no glyph for draws nothing and advances by a blank's width.
 class GlyphFace : public TextFace {
  public:
   enum class Set { Regular, Bold };
@@ -53,6 +53,7 @@ class GlyphFace : public TextFace {
     std::vector<std::uint16_t> columns;
   };
   const Glyph* Find(char32_t ch) const;
+  void Add(char32_t ch, std::vector<std::uint16_t> columns);
   int Advance(char32_t ch) const;
   std::vector<Glyph> m_glyphs;  // sorted by character
 };

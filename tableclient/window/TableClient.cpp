@@ -127,7 +127,8 @@ void TableClient::AfterMove() {
 void TableClient::RecordDeal() {
   m_truths.push_back(m_game.lastTruth());
   if (!m_options.truthFolder.empty())
-    WriteTruthFile(m_truths.back(), m_options.truthFolder, dealsPlayed());
+    WriteTruthFile(m_truths.back(), m_options.truthFolder, dealsPlayed(),
+                   CodePageOf(m_desktop.ansiCodePage()));
   if (m_game.phase() == Phase::GameOver) UpdateRatings();
   PaintSubWindow(LastHandKind);
   PaintSubWindow(ScoreKind);

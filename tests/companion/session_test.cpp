@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "common/CodePage.h"
 #include "common/WorkFiles.h"
 #include "companion/recognition/LastHand.h"
 #include "companion/main/MainLoop.h"
@@ -40,6 +41,9 @@ struct Session {
   // (two captures with their repaint waits, after the trick counts' capture) takes about two
   // seconds of it.
   int dealPauseMs = 5000;
+  // A Japanese system (code page 932) with Japanese player names: the work files, the truth
+  // and the settings file are Shift_JIS.
+  bool japaneseSystem = false;
 };
 
 void PrintTo(const Session& s, std::ostream* os) { *os << s.name; }
@@ -101,7 +105,9 @@ std::string IniFor(const Session& s, const std::string& userName) {
 Outcome Play(const Session& s) {
   Outcome out;
   const fs::path folder = testing::TestFolder("Session" + s.name);
-  VirtualDesktop desktop;
+  VirtualDesktopConfig config;
+  if (s.japaneseSystem) config.codePage = 932;
+  VirtualDesktop desktop(config);
   auto tableProgram = desktop.startProgram("SpadesTable", folder.string());
   table::TableClientOptions options;
   options.game.seed = s.seed;
@@ -113,10 +119,12 @@ Outcome Play(const Session& s) {
   options.dealPauseMs = s.dealPauseMs;
   options.closeWhenDone = true;
   options.truthFolder = folder / "Truth";
+  if (s.japaneseSystem) options.game.names = {"さくら", "ケンジ", "ひろみ", "Kenケン"};
   out.truthFolder = options.truthFolder;
   table::TableClient table(*tableProgram, *tableProgram, options);
   const std::string user = table.options().game.names[static_cast<std::size_t>(s.userSeat & 3)];
-  testing::Harness::WriteIniTo(folder, IniFor(s, user));
+  testing::Harness::WriteIniTo(
+      folder, s.japaneseSystem ? ToAnsi(IniFor(s, user), CodePage::Japanese) : IniFor(s, user));
 
   auto companionProgram = desktop.startProgram("ScorletS", folder.string());
   Companion companion(*companionProgram, *companionProgram);
@@ -210,7 +218,7 @@ TEST_P(RecordedSessionTest, EveryDealIsRecordedAsPlayed) {
 }
 
 // Seats, language rows, layouts and both forms of the trick step (and neither: the last hand
-// watched alone). The suicide table makes every partnership bid Nil or Double Nil.
+// watched alone); the Japanese row on a Japanese system. The suicide table makes every partnership bid Nil or Double Nil.
 INSTANTIATE_TEST_SUITE_P(
     Sessions, RecordedSessionTest,
     ::testing::Values(
@@ -218,7 +226,9 @@ INSTANTIATE_TEST_SUITE_P(
         Session{"NorthCountingGerman", 12, 40, 0, 3, 5, StepForm::Counting, false, true, true},
         Session{"EastCardsItalian", 13, 40, 1, 5, 9, StepForm::Cards, true, false},
         Session{"WestCountingSuicide", 14, 40, 3, 1, 17, StepForm::Counting, true, false},
-        Session{"SouthLastHandOnly", 15, 40, 2, 1, 23, StepForm::LastHandOnly, false, true, true}),
+        Session{"SouthLastHandOnly", 15, 40, 2, 1, 23, StepForm::LastHandOnly, false, true, true},
+        Session{"SouthCardsJapanese", 16, 40, 2, 2, 3, StepForm::Cards, false, true, false, 5000,
+                true}),
     [](const ::testing::TestParamInfo<Session>& info) { return info.param.name; });
 
 // A table that starts the next game at once clears its score before the game's last deal can

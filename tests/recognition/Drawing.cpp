@@ -11,7 +11,9 @@ namespace scorlet::recognition::testing {
 int DrawGlyphs(Picture& picture, int x, int y, const std::vector<std::string>& names,
                uint16_t ink) {
   for (const std::string& name : names) {
-    for (std::string_view definition : TextGlyphDefinitions) {
+    std::vector<std::string_view> font(TextGlyphDefinitions.begin(), TextGlyphDefinitions.end());
+    font.insert(font.end(), DoubleByteGlyphDefinitions.begin(), DoubleByteGlyphDefinitions.end());
+    for (std::string_view definition : font) {
       GlyphDefinition glyph = ParseGlyphDefinition(definition);
       if (glyph.name != name) continue;
       for (uint16_t code : glyph.columns) {
@@ -29,7 +31,12 @@ int DrawGlyphs(Picture& picture, int x, int y, const std::vector<std::string>& n
 
 int DrawText(Picture& picture, int x, int y, std::string_view text, uint16_t ink) {
   std::vector<std::string> names;
-  for (char c : text) names.emplace_back(1, c);
+  for (std::size_t i = 0; i < text.size();) {  // one name per UTF-8 character
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    names.emplace_back(text.substr(i, length));
+    i += length;
+  }
   return DrawGlyphs(picture, x, y, names, ink);
 }
 

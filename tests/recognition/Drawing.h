@@ -17,7 +17,7 @@ inline constexpr uint16_t Ink = 0;
 // column after the last glyph.
 int DrawGlyphs(Picture& picture, int x, int y, const std::vector<std::string>& names,
                uint16_t ink = Ink);
-// Each character of the text is one glyph name.
+// Each (UTF-8) character of the text is one glyph name.
 int DrawText(Picture& picture, int x, int y, std::string_view text, uint16_t ink = Ink);
 void FillRect(Picture& picture, int left, int top, int right, int bottom, uint16_t value);
 

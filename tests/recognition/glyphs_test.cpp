@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "companion/recognition/GlyphReader.h"
+#include "gamedata/Glyphs.h"
 #include "gamedata/WindowTitles.h"
 #include "tests/recognition/Drawing.h"
 
@@ -22,7 +23,7 @@ class Glyphs : public ::testing::Test {
 };
 
 TEST_F(Glyphs, RepeatedPatternsAreDroppedFromTheFont) {
-  EXPECT_EQ(tables.fontLast, 145);  // one repeated pattern of the built-in font
+  EXPECT_EQ(tables.fontLast, 145 + DoubleByteGlyphCount);  // one repeated pattern of the built-in font
   EXPECT_EQ(DedupeGlyphDefinitions({"x 001", "y 001", "", "z 002"}).size(), 1u);
 }
 
@@ -102,14 +103,42 @@ TEST_F(Glyphs, KeywordStartIsWhereTheMatchingKeywordBegins) {
   EXPECT_EQ(found.startX, 40 + 7);  // the second "B" (6 columns and a blank after the first)
 }
 
-TEST_F(Glyphs, KeywordAloneHasNoValueAndJapaneseIsNotFound) {
+TEST_F(Glyphs, KeywordAloneHasNoValue) {
   DrawText(picture, 20, 10, "Bid:");
   const KeywordValue alone = ReadKeywordValue(tables, Line(), "Bid:");
   EXPECT_TRUE(alone.found);
   EXPECT_EQ(alone.value, "");
-  PrepareGlyphIndex(tables, LangJapanese);
-  EXPECT_FALSE(ReadKeywordValue(tables, Line(), BidLabels[LangJapanese]).found);
-  EXPECT_FALSE(LineContainsWord(tables, Line(), StatusFragments[LangJapanese][0]));
+}
+
+// The double-byte glyphs: read only on the Japanese site, there each one as itself (no Latin
+// glyph shadows one that begins with the same columns), and the Japanese labels, values and
+// prompt fragments are found with them.
+TEST_F(Glyphs, DoubleByteGlyphsReadOnlyInJapanese) {
+  for (std::string_view definition : DoubleByteGlyphDefinitions) {
+    const std::string name = ParseGlyphDefinition(definition).name;
+    picture = MakeTableCapture(300, 40, testing::Felt);
+    DrawText(picture, 10, 10, name + "1");
+    PrepareGlyphIndex(tables, LangEnglish);
+    int pos = 11;
+    EXPECT_EQ(MatchGlyph(tables, Line(), pos), "?") << name;
+    PrepareGlyphIndex(tables, LangJapanese);
+    pos = 11;
+    EXPECT_EQ(ReadGlyphRun(tables, Line(), pos), name + "1") << name;
+  }
+  for (const std::string value : {"4", "N", "12"}) {
+    picture = MakeTableCapture(300, 40, testing::Felt);
+    DrawText(picture, 20, 10, std::string(BidLabels[LangJapanese]) + value);
+    EXPECT_EQ(Keyword(BidLabels[LangJapanese]), std::string(BidLabels[LangJapanese]) + value);
+    picture = MakeTableCapture(300, 40, testing::Felt);
+    DrawText(picture, 20, 10, std::string(TricksLabels[LangJapanese]) + value);
+    EXPECT_EQ(Keyword(TricksLabels[LangJapanese]), std::string(TricksLabels[LangJapanese]) + value);
+  }
+  picture = MakeTableCapture(300, 40, testing::Felt);
+  DrawText(picture, 20, 10, TablePromptTexts[LangJapanese].waitingForOpponent);
+  EXPECT_TRUE(LineContainsWord(tables, Line(), StatusFragments[LangJapanese][2]));
+  // Another language's keyword candidates hold no double-byte glyph.
+  PrepareGlyphIndex(tables, LangGerman);
+  for (int e : tables.candidates[0]) EXPECT_EQ(tables.entries[e].savedDoubleByte, 0) << e;
 }
 
 TEST_F(Glyphs, FindWordReturnsTheColumnAfterIt) {

@@ -30,10 +30,12 @@ namespace {
 constexpr int TableCount = 200;
 constexpr int ProgramEvery = 20;
 constexpr int ButtonScanTop = 65;
-// Every language row the game font can draw; the Japanese row (2) is written in double-byte
-// characters that the font has no glyphs for.
-constexpr std::array<int, 7> DrawnLanguages{
-    LangEnglish, LangGerman, LangItalian, LangSpain, LangMexico, LangSpanishVariant, LangArgentina};
+// Every language row the game font can draw; the Japanese row with Japanese names.
+constexpr std::array<int, 8> DrawnLanguages{LangEnglish,   LangGerman,         LangItalian,
+                                            LangSpain,     LangMexico,         LangSpanishVariant,
+                                            LangArgentina, LangJapanese};
+constexpr std::array<std::string_view, 6> JapaneseNames{"さくら", "ケンジ", "ひろみ",
+                                                        "ゆうき", "みさき", "Kenケン"};
 constexpr std::array<std::string_view, 6> ButtonNames{"",      "LastTrick",   "LastHand",
                                                       "Score", "DNilPassing", "Suicide"};
 
@@ -114,7 +116,9 @@ DrawnTable MakeTable(int n) {
   s.suicideTable = option == 2 || option == 3;
   const std::array<std::string, 4> names = table::SeededPlayerNames(seed);
   for (std::size_t p = 0; p < 4; ++p) {
-    s.seats[p].name = names[p];
+    s.seats[p].name = t.language == LangJapanese
+                          ? std::string(JapaneseNames[(static_cast<std::size_t>(n) + p) % 6])
+                          : names[p];
     s.seats[p].rating = dice.Pick(0, 5) == 0 ? 0 : dice.Pick(700, 2400);
   }
   s.userTurn = dice.Pick(0, 1) == 1;

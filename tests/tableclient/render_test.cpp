@@ -92,9 +92,17 @@ TEST(GameFaceTest, DrawsTheDefinitionsColumnForColumnWithOneBlankBetween) {
   EXPECT_EQ(ColumnCodes(image, 1, 0, 1 + width), expected);
   EXPECT_EQ(face.Width("Ba 1"), width);
   // A character the font lacks draws nothing and advances.
+  Image missing(80, 14, Colors::White);
+  EXPECT_EQ(face.Draw(missing, 0, 0, "漢字", Colors::Black), 2 * GlyphFace::MissingColumns);
+  EXPECT_EQ(missing.pixels, Image(80, 14, Colors::White).pixels);
+  // The Japanese labels come from the double-byte glyphs, in the regular face only.
   Image japanese(80, 14, Colors::White);
-  EXPECT_EQ(face.Draw(japanese, 0, 0, "ビッド", Colors::Black), 3 * GlyphFace::MissingColumns);
-  EXPECT_EQ(japanese.pixels, Image(80, 14, Colors::White).pixels);
+  const int drawn = face.Draw(japanese, 1, 1, "ビ", Colors::Black);
+  std::vector<int> bi{0};
+  for (int c : CodesOf(DoubleByteGlyphDefinitions[0])) bi.push_back(c);
+  bi.push_back(0);
+  EXPECT_EQ(ColumnCodes(japanese, 1, 0, 1 + drawn), bi);
+  EXPECT_EQ(GameBoldFace().Width("ビ"), GlyphFace::MissingColumns);
   // The accented letters come from their entity names; the bold set is its own face.
   EXPECT_EQ(face.Width("\u00E3"), static_cast<int>(CodesOf("&atilde;").size()) + 1);
   EXPECT_EQ(GameBoldFace().Width("0"), static_cast<int>(CodesOf("0", RegularGlyphCount).size()) + 1);
