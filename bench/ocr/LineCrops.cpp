@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <random>
 #include <sstream>
 
@@ -273,13 +274,13 @@ std::string OcrWhitelist(Field field, int language) {
       letters = words.tricksLabel + "0123456789";
       break;
     case Field::PlayerLine:  // the site's name alphabet, and the new-rating word
-      letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_" + words.newRating;
+      letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_ " + words.newRating;
       break;
     case Field::LastHandCard:
       letters = std::string("0123456789JQKA[]()") + std::string(CardSuitLettersOf(language));
       break;
     case Field::ScoreRow:
-      letters = "0123456789-";
+      letters = "0123456789- ";
       break;
   }
   std::string unique;
@@ -346,9 +347,9 @@ std::string GlyphLineReader::Read(const LineCrop& crop) {
   return {};
 }
 
-GreyImage PrepareForOcr(const Image& image, int scale, int border, bool binarise) {
-  scale = std::max(1, scale);
-  border = std::max(0, border);
+GreyImage PrepareForOcr(const Image& image, const OcrInput& how) {
+  const int scale = std::max(1, how.scale);
+  const int border = std::max(0, how.border);
   std::vector<std::uint8_t> grey(image.pixels.size());
   for (std::size_t i = 0; i < grey.size(); ++i) {
     const Color c = image.pixels[i];
@@ -368,7 +369,7 @@ GreyImage PrepareForOcr(const Image& image, int scale, int border, bool binarise
       ground = 255 - ground;
     }
     // Binarised, ink is what lies nearer the ink's grey than the ground's.
-    if (binarise) {
+    if (how.binarise) {
       const int middle = (ink + ground) / 2;
       for (std::uint8_t& g : grey) g = g <= middle ? 0 : 255;
     }
@@ -378,10 +379,24 @@ GreyImage PrepareForOcr(const Image& image, int scale, int border, bool binarise
   out.width = image.width * scale + 2 * border;
   out.height = image.height * scale + 2 * border;
   out.pixels.assign(At(out.width) * At(out.height), 255);
-  for (int y = 0; y < image.height * scale; ++y)
-    for (int x = 0; x < image.width * scale; ++x)
-      out.pixels[At(y + border) * At(out.width) + At(x + border)] =
-          grey[At(y / scale) * At(image.width) + At(x / scale)];
+  auto source = [&](int x, int y) {
+    return grey[At(std::clamp(y, 0, image.height - 1)) * At(image.width) +
+                At(std::clamp(x, 0, image.width - 1))];
+  };
+  for (int y = 0; y < image.height * scale; ++y) {
+    for (int x = 0; x < image.width * scale; ++x) {
+      int value = source(x / scale, y / scale);
+      if (how.smooth) {  // bilinear, between the centres of the source pixels
+        const double sx = (x + 0.5) / scale - 0.5, sy = (y + 0.5) / scale - 0.5;
+        const int x0 = static_cast<int>(std::floor(sx)), y0 = static_cast<int>(std::floor(sy));
+        const double fx = sx - x0, fy = sy - y0;
+        value = static_cast<int>(std::lround(
+            (source(x0, y0) * (1 - fx) + source(x0 + 1, y0) * fx) * (1 - fy) +
+            (source(x0, y0 + 1) * (1 - fx) + source(x0 + 1, y0 + 1) * fx) * fy));
+      }
+      out.pixels[At(y + border) * At(out.width) + At(x + border)] = static_cast<std::uint8_t>(value);
+    }
+  }
   return out;
 }
 

@@ -77,15 +77,22 @@ class GlyphLineReader {
   std::map<int, recognition::GlyphTables> m_lastHand;
 };
 
-// A crop made ready for an OCR engine: 8-bit grey, dark text on a light ground (a crop whose
-// ground is dark, a highlighted list line, is inverted), enlarged `scale` times by repeating
-// pixels, with `border` light pixels all round.
+// A crop made ready for an OCR engine: 8-bit grey with dark text on a light ground (light ink on
+// a dark ground, a highlighted list line, is inverted), optionally binarised half-way between
+// the ink's grey and the ground's, enlarged `scale` times (repeating pixels, or smoothly), with
+// `border` light pixels all round.
+struct OcrInput {
+  int scale = 3;
+  int border = 10;
+  bool binarise = true;
+  bool smooth = false;
+};
 struct GreyImage {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> pixels;  // row-major, top row first
   std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
-GreyImage PrepareForOcr(const Image& image, int scale, int border, bool binarise);
+GreyImage PrepareForOcr(const Image& image, const OcrInput& how);
 
 }  // namespace scorlet::ocr
