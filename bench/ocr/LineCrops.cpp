@@ -91,7 +91,8 @@ void AddTableCrops(int n, std::uint32_t seed, std::vector<LineCrop>& out) {
     table::SeatView& seat = s.seats[At(p)];
     seat.name = names[At(p)];
     seat.rating = dice.Pick(0, 5) == 0 ? 0 : dice.Pick(700, 2400);
-    seat.bid = BidForm((n * 4 + p) % 15, s.doubleNilPassTable);
+    // Each language row's tables go through every bid form in turn.
+    seat.bid = BidForm((n / static_cast<int>(DrawnLanguages.size()) * 4 + p) % 15, s.doubleNilPassTable);
     seat.tricks = tricks[At(p)];
     seat.tricksShown = true;
   }
@@ -361,11 +362,12 @@ GreyImage PrepareForOcr(const Image& image, const OcrInput& how) {
     std::vector<std::uint8_t> sorted = grey;
     std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2), sorted.end());
     int ground = sorted[sorted.size() / 2];
-    const auto [darkest, lightest] = std::minmax_element(grey.begin(), grey.end());
-    int ink = *darkest;
-    if (*lightest - ground > ground - *darkest) {
+    const auto extremes = std::minmax_element(grey.begin(), grey.end());
+    const int darkest = *extremes.first, lightest = *extremes.second;
+    int ink = darkest;
+    if (lightest - ground > ground - darkest) {
       for (std::uint8_t& g : grey) g = static_cast<std::uint8_t>(255 - g);
-      ink = 255 - *lightest;
+      ink = 255 - lightest;
       ground = 255 - ground;
     }
     // Binarised, ink is what lies nearer the ink's grey than the ground's.
