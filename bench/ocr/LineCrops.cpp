@@ -4,13 +4,12 @@
 #include <cctype>
 #include <cmath>
 #include <random>
+#include <utility>
 #include <sstream>
 
 #include "common/Notation.h"
-#include "common/TextUtil.h"
 #include "companion/recognition/PanelReaders.h"
 #include "companion/recognition/PlayerList.h"
-#include "companion/recognition/TableReaders.h"
 #include "gamedata/CardLetters.h"
 #include "gamedata/WindowTitles.h"
 #include "tableclient/render/Layout.h"
@@ -26,11 +25,14 @@ using recognition::GlyphTables;
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
+// The crops' own choices: a Mersenne twister's numbers are the same with every standard library
+// (its distributions and shuffle are not), so a seed draws the same crops everywhere.
 class Dice {
  public:
   explicit Dice(std::uint32_t seed) : m_random(seed) {}
-  int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
-  std::mt19937& engine() { return m_random; }
+  int Pick(int lo, int hi) {
+    return lo + static_cast<int>(m_random() % static_cast<std::uint32_t>(hi - lo + 1));
+  }
 
  private:
   std::mt19937 m_random;
@@ -112,7 +114,13 @@ void AddTableCrops(int n, std::uint32_t seed, std::vector<LineCrop>& out) {
     trick.image = Crop(image, drawn.trickLines[At(p)], CropMarginX, CropMarginY, trick.text);
     out.push_back(std::move(trick));
   }
+  // With a wide line pitch the last "newrating:" lines may run below the client area, under the
+  // window's frame: only lines the window shows whole are cut.
+  const Rect client{layout.clientOrigin.x, layout.clientOrigin.y,
+                    layout.clientOrigin.x + layout.client.width, layout.clientOrigin.y + layout.client.height};
   for (std::size_t k = 0; k < drawn.listLines.size(); ++k) {
+    const Rect& shown = drawn.listLines[k];
+    if (shown.bottom > client.bottom || shown.right > client.right) continue;
     LineCrop line{Field::PlayerLine, language, {}, {}, {}};
     if (k < 4) {
       const table::SeatView& seat = s.seats[k];
@@ -128,11 +136,11 @@ void AddTableCrops(int n, std::uint32_t seed, std::vector<LineCrop>& out) {
 
 // --- the last-hand window: one crop per card ---
 
-std::vector<CardCode> ShuffledDeck(std::mt19937& random) {
+std::vector<CardCode> ShuffledDeck(Dice& dice) {
   std::vector<CardCode> deck;
   for (int suit = 0; suit < 4; ++suit)
     for (int rank = MinRank; rank <= MaxRank; ++rank) deck.push_back(static_cast<CardCode>(suit * 100 + rank));
-  std::shuffle(deck.begin(), deck.end(), random);
+  for (int i = static_cast<int>(deck.size()) - 1; i > 0; --i) std::swap(deck[At(i)], deck[At(dice.Pick(0, i))]);
   return deck;
 }
 
@@ -147,7 +155,7 @@ void AddLastHandCrops(int n, std::uint32_t seed, std::vector<LineCrop>& out) {
   scene.language = LanguageOf(n);
   scene.layoutSeed = static_cast<std::uint32_t>(n + 1) * 40503u ^ seed;
   scene.names = table::SeededPlayerNames(scene.layoutSeed);
-  const std::vector<CardCode> deck = ShuffledDeck(dice.engine());
+  const std::vector<CardCode> deck = ShuffledDeck(dice);
   for (int t = 0; t < TrickCount; ++t) {
     const int leader = dice.Pick(0, 3);
     const bool paren = dice.Pick(0, 9) == 0;
