@@ -101,29 +101,6 @@ std::optional<int32_t> ScoreNumber(std::string_view text) {
   return text[0] == '-' ? -value : value;
 }
 
-struct ScoreLineRuns {
-  std::array<std::string, 4> runs;
-  bool empty() const {
-    return std::all_of(runs.begin(), runs.end(), [](const std::string& r) { return r.empty(); });
-  }
-};
-
-// The four runs of one score line: columns 0-70 (runs from 1 and 59), then 115-200 (runs from
-// 116 and 176), each line read as the game separates its fields, by grey columns.
-ScoreLineRuns ReadScoreLineRuns(const Picture& picture, const GlyphTables& tables, int top) {
-  static constexpr std::array<std::array<int, 4>, 2> Halves{{{0, 70, 1, 59}, {115, 200, 116, 176}}};
-  ScoreLineRuns line;
-  size_t next = 0;
-  for (const auto& [fromX, toX, firstRun, secondRun] : Halves) {
-    const ColumnCodes codes = ComputeColumnCodes(picture, top, GreyFromRow, fromX, toX);
-    for (const int x : {firstRun, secondRun}) {
-      int pos = codes.posOf(x);
-      line.runs[next++] = Trim(ReadGlyphRun(tables, codes, pos));
-    }
-  }
-  return line;
-}
-
 enum class RowStatus { Empty, Read, Unreadable };
 RowStatus ScoreRowOf(const ScoreLineRuns& line, ScoreNumbers& numbers) {
   if (line.empty()) return RowStatus::Empty;
@@ -214,6 +191,30 @@ TrickCardsReading ReadTrickCards(const PanelCapture& picture, const GlyphTables&
   return reading;
 }
 
+// --- the last-hand and score windows ---
+
+ColumnCodes PanelLineCodes(const Picture& picture, int top, int fromX, int toX) {
+  return ComputeColumnCodes(picture, top, GreyFromRow, fromX, toX);
+}
+
+bool ScoreLineRuns::empty() const {
+  return std::all_of(runs.begin(), runs.end(), [](const std::string& r) { return r.empty(); });
+}
+
+ScoreLineRuns ReadScoreLineRuns(const Picture& picture, const GlyphTables& tables, int top) {
+  static constexpr std::array<std::array<int, 4>, 2> Halves{{{0, 70, 1, 59}, {115, 200, 116, 176}}};
+  ScoreLineRuns line;
+  size_t next = 0;
+  for (const auto& [fromX, toX, firstRun, secondRun] : Halves) {
+    const ColumnCodes codes = PanelLineCodes(picture, top, fromX, toX);
+    for (const int x : {firstRun, secondRun}) {
+      int pos = codes.posOf(x);
+      line.runs[next++] = Trim(ReadGlyphRun(tables, codes, pos));
+    }
+  }
+  return line;
+}
+
 // --- the last-hand window ---
 
 std::string NormaliseCardText(std::string_view text, int gameLanguage) {
@@ -262,8 +263,7 @@ LastHandReading ReadLastHandPicture(const PanelCapture& picture, const GlyphTabl
   reading.outcome = LastHandOutcome::Unreadable;
   int top = band + LastHandTextBelowBand;
   for (size_t line = 0; line < 4; ++line, top += LinePitch) {
-    const ColumnCodes codes =
-        ComputeColumnCodes(picture, top, GreyFromRow, 1, std::max(1, picture.width() - 1));
+    const ColumnCodes codes = PanelLineCodes(picture, top, 1, std::max(1, picture.width() - 1));
     int pos = 1;
     std::string name = ReadGlyphRun(glyphs, codes, pos);
     if (name.starts_with("~")) name.erase(0, 1);

@@ -47,6 +47,21 @@ struct TrickCardsReading {
 // seat's corner read and matched.
 TrickCardsReading ReadTrickCards(const PanelCapture& picture, const GlyphTables& tables);
 
+// --- the last-hand and score windows ---
+
+// The codes of one text line of the last-hand or score window (top row `top`, columns
+// fromX..toX): a blank column that is grey below the line's first rows, the field between two
+// white cells, is a separator.
+ColumnCodes PanelLineCodes(const Picture& picture, int top, int fromX, int toX);
+
+// The four runs of one score line: columns 0-70 (runs from 1 and 59), then 115-200 (runs from
+// 116 and 176), each line read as the game separates its fields, by grey columns.
+struct ScoreLineRuns {
+  std::array<std::string, 4> runs;
+  bool empty() const;
+};
+ScoreLineRuns ReadScoreLineRuns(const Picture& picture, const GlyphTables& tables, int top);
+
 // --- the last-hand window ---
 
 // A card as the game writes it, turned into notation: "10" becomes "T", the suit letter of the

@@ -102,20 +102,25 @@ std::vector<std::string> MakePlayerList(const TableCapture& picture, const Table
   for (int y = top; y < bottom; ++y) {
     codes = ComputeTableColumnCodes(picture, y, left, right, first ? nullptr : &codes);
     first = false;
-    for (int inverted = 0; inverted < 2; ++inverted) {
-      ColumnCodes reading = codes;
-      uint16_t all = 0;
-      for (int i = 1; i < reading.end(); ++i) {
-        uint16_t& code = reading.codes[i];
-        code = static_cast<uint16_t>((inverted ? code ^ 2047 : code) & 2047);
-        all |= code;
-      }
-      if (CrossesBandEdge(reading)) continue;
-      reading.codes[0] = all;
-      KeepLine(glyphs, reading, left, lines);
-    }
+    ReadListRow(glyphs, codes, left, lines);
   }
   return lines;
+}
+
+void ReadListRow(const GlyphTables& glyphs, const ColumnCodes& codes, int fromX,
+                 std::vector<std::string>& lines) {
+  for (int inverted = 0; inverted < 2; ++inverted) {
+    ColumnCodes reading = codes;
+    uint16_t all = 0;
+    for (int i = 1; i < reading.end(); ++i) {
+      uint16_t& code = reading.codes[i];
+      code = static_cast<uint16_t>((inverted ? code ^ 2047 : code) & 2047);
+      all |= code;
+    }
+    if (CrossesBandEdge(reading)) continue;
+    reading.codes[0] = all;
+    KeepLine(glyphs, reading, fromX, lines);
+  }
 }
 
 std::vector<std::string> PreparePlayerList(GlyphTables& glyphs, int gameLanguage,

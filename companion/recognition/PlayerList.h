@@ -28,6 +28,12 @@ std::vector<std::string> PreparePlayerList(GlyphTables& glyphs, int gameLanguage
                                            const TableCapture& picture, const TableBox& box,
                                            int bidControlRow, const Rect& windowRect);
 
+// The list lines that the row whose codes are given holds, added to `lines`: the row read as
+// drawn and inverted (white text on a black band), from 4 columns right of `fromX`; a row that
+// crosses a band's edge holds none.
+void ReadListRow(const GlyphTables& glyphs, const ColumnCodes& codes, int fromX,
+                 std::vector<std::string>& lines);
+
 struct PlayerListLine {
   std::string text;
   std::vector<int> fieldStarts;  // column of each field's first glyph

@@ -130,7 +130,7 @@ std::string LastHandCellText(std::string_view cell, int language) {
   return open + rank + letter + close;
 }
 
-Image RenderLastHand(const LastHandScene& scene, const TextFace& face) {
+Image RenderLastHand(const LastHandScene& scene, const TextFace& face, LastHandDrawn* drawn) {
   SeededDice dice(Mixed(scene.layoutSeed, LastHandDice));
   const Color grey = FieldGrey(dice);
   LastHandGeometry g;
@@ -162,12 +162,18 @@ Image RenderLastHand(const LastHandScene& scene, const TextFace& face) {
     const int top = g.textTop + seat * SubWindowLinePitch;
     const int cellTop = top - g.cellAbove, cellBottom = top + TextRows + g.cellBelow;
     // Exactly one grey column between two cells: that column is what ends a run.
-    FillRect(image, {0, cellTop, g.nameCell, cellBottom}, Colors::White);
-    face.Draw(image, g.namePad, top, scene.names[At(seat)], Colors::Black);
+    const Rect nameCell{0, cellTop, g.nameCell, cellBottom};
+    FillRect(image, nameCell, Colors::White);
+    const int nameWidth = face.Draw(image, g.namePad, top, scene.names[At(seat)], Colors::Black);
+    if (drawn)
+      drawn->names[At(seat)] = {nameCell, {g.namePad, top, g.namePad + nameWidth, top + TextRows}};
     for (int t = 0; t < TrickCount; ++t) {
       const int x = g.nameCell + 1 + t * (g.cardCell + 1);
-      FillRect(image, {x, cellTop, x + g.cardCell, cellBottom}, Colors::White);
-      face.Draw(image, x + g.cardPad, top, texts[At(seat)][At(t)], Colors::Black);
+      const Rect cell{x, cellTop, x + g.cardCell, cellBottom};
+      FillRect(image, cell, Colors::White);
+      const int width = face.Draw(image, x + g.cardPad, top, texts[At(seat)][At(t)], Colors::Black);
+      if (drawn)
+        drawn->cards[At(seat)][At(t)] = {cell, {x + g.cardPad, top, x + g.cardPad + width, top + TextRows}};
     }
   }
   return image;
@@ -186,7 +192,7 @@ ColumnRange ScoreColumnRange(int column) {
   return Ranges[At(std::clamp(column, 0, 3))];
 }
 
-Image RenderScore(const ScoreScene& scene, const TextFace& face) {
+Image RenderScore(const ScoreScene& scene, const TextFace& face, ScoreDrawn* drawn) {
   SeededDice dice(Mixed(scene.layoutSeed, ScoreDice));
   const Color grey = FieldGrey(dice);
   const ScoreGeometry g = ScoreLayout(dice);
@@ -199,17 +205,21 @@ Image RenderScore(const ScoreScene& scene, const TextFace& face) {
   for (int side = 0; side < 2; ++side)
     face.Draw(image, ScoreColumnRange(side * 2).left + 2, nameTop, scene.sideNames[At(side)],
               Colors::Black);
+  if (drawn) drawn->rows.clear();
   int top = g.firstTop;
   for (const ScoreLine& row : scene.rows) {
+    std::array<DrawnText, 4> texts{};
     for (int c = 0; c < 4; ++c) {
       const ColumnRange range = ScoreColumnRange(c);
       const std::string text = std::to_string(row[At(c)]);
       const int x = std::max(range.left, range.right + 1 - g.rightMargin[At(c)] - face.Width(text));
       const int right = std::max(range.right + 1, x + face.Width(text));
-      FillRect(image, {range.left, top - g.cellAbove, right, top + TextRows + g.cellBelow},
-               Colors::White);
-      face.Draw(image, x, top, text, Colors::Black);
+      const Rect cell{range.left, top - g.cellAbove, right, top + TextRows + g.cellBelow};
+      FillRect(image, cell, Colors::White);
+      const int width = face.Draw(image, x, top, text, Colors::Black);
+      texts[At(c)] = {cell, {x, top, x + width, top + TextRows}};
     }
+    if (drawn) drawn->rows.push_back(texts);
     top += SubWindowLinePitch;
   }
   return image;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 #include "tableclient/render/Scene.h"
@@ -47,9 +48,25 @@ struct ColumnRange {
 };
 ColumnRange ScoreColumnRange(int column);
 
+// Where a drawing of the last-hand or score window put one text, in client coordinates: the white
+// cell behind it and the text's glyph cells (its left column, top row, advance and 12 rows).
+struct DrawnText {
+  Rect cell;
+  Rect text;
+};
+struct LastHandDrawn {
+  std::array<DrawnText, 4> names;                              // by line
+  std::array<std::array<DrawnText, TrickCount>, 4> cards{};   // [line][trick]
+};
+struct ScoreDrawn {
+  std::vector<std::array<DrawnText, 4>> rows;  // one per score row, by column
+};
+
 Image RenderLastTrick(const LastTrickScene& scene, const TextFace& face = GameFace());
-Image RenderLastHand(const LastHandScene& scene, const TextFace& face = GameFace());
-Image RenderScore(const ScoreScene& scene, const TextFace& face = GameFace());
+Image RenderLastHand(const LastHandScene& scene, const TextFace& face = GameFace(),
+                     LastHandDrawn* drawn = nullptr);
+Image RenderScore(const ScoreScene& scene, const TextFace& face = GameFace(),
+                  ScoreDrawn* drawn = nullptr);
 Image RenderLobby(const LobbyScene& scene, const TextFace& face = DefaultFace());
 
 }  // namespace scorlet::table
