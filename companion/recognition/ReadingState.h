@@ -37,7 +37,7 @@ struct LastTrickWindow {
 
 // What the trick step keeps of the deal in play.
 struct TrickState {
-  int TrickNumber = 0;                     // tricks recorded in this deal
+  int TrickNumber = 0;                     // tricks of this deal recorded or given up as not seen
   std::array<int, 4> PreviousTricks{};     // per display position, the last counts read
   std::array<int, 4> LastTrickSuits{};     // the last trick's cards, per display position
   std::array<int, 4> LastTrickRanks{};

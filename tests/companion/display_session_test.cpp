@@ -82,7 +82,8 @@ struct Watch {
       bool all = true;
       for (int i = 0; i < live.tricksSeen; ++i)
         for (int p = 0; p < 4; ++p) {
-          const int code = live.cards[static_cast<std::size_t>(i)][static_cast<std::size_t>(p)].code;
+          const int code =
+              live.cards[static_cast<std::size_t>(i)][static_cast<std::size_t>(p)].code;
           if (code == 0) continue;
           any = true;
           all = all && i < d->completed &&
@@ -104,7 +105,8 @@ struct Watch {
     bool anyCard = false;
     for (int i = 0; i < c.live.tricksSeen; ++i)
       anyCard = anyCard || c.live.cards[static_cast<std::size_t>(i)][0].code != 0;
-    ASSERT_TRUE(d != nullptr || !anyCard) << "the live grid shows cards of no deal the table played";
+    ASSERT_TRUE(d != nullptr || !anyCard)
+        << "the live grid shows cards of no deal the table played";
     if (d == nullptr) d = &current;
     ++checks;
     CheckGrid(*d);
@@ -154,7 +156,7 @@ struct Watch {
 
   // The shown cards and the remaining cards are the cards of the tricks seen; a void mark is
   // true of the player's hand at that point of the deal, and so is the mark of a suit he holds
-// all of, or all his cards are of.
+  // all of, or all his cards are of.
   void CheckShownCards(const TableDeal& d) {
     const CardDisplayState& c = app.record.cards;
     RemainingCards expectedRemaining;
@@ -170,7 +172,8 @@ struct Watch {
         const int card = trick.cards[SeatAt(p)];
         auto& hand = held[static_cast<std::size_t>(p)];
         hand.erase(std::remove(hand.begin(), hand.end(), card), hand.end());
-        const int code = c.live.cards[static_cast<std::size_t>(i)][static_cast<std::size_t>(p)].code;
+        const int code =
+            c.live.cards[static_cast<std::size_t>(i)][static_cast<std::size_t>(p)].code;
         if (code == 0) continue;
         expectedRemaining.played[static_cast<std::size_t>(SuitOf(code))]
                                 [static_cast<std::size_t>(RankOf(code) - 2)] = true;
@@ -186,7 +189,8 @@ struct Watch {
         const auto inSuit = [s](int card) { return SuitOf(card) == static_cast<int>(s); };
         const long holds = std::count_if(hand.begin(), hand.end(), inSuit);
         long outstanding = 0;
-        for (const auto& other : held) outstanding += std::count_if(other.begin(), other.end(), inSuit);
+        for (const auto& other : held)
+          outstanding += std::count_if(other.begin(), other.end(), inSuit);
         if (c.shown[p][s].voidFlag == 1) {
           ASSERT_EQ(holds, 0) << "position " << p << " marked void in suit " << s;
         }
@@ -216,7 +220,8 @@ struct Watch {
     ASSERT_EQ(std::atoi(view.cTrk[1].text.c_str()), team[1]) << "after trick " << total;
     Form& form = *app.windows.counterRight.form;
     for (int k = 0; k < 3; ++k) {
-      const auto* label = dynamic_cast<const Label*>(form.control("cTrk(" + std::to_string(k) + ")"));
+      const auto* label =
+          dynamic_cast<const Label*>(form.control("cTrk(" + std::to_string(k) + ")"));
       ASSERT_NE(label, nullptr);
       ASSERT_EQ(label->caption(), view.cTrk[static_cast<std::size_t>(k)].text);
     }
@@ -233,8 +238,10 @@ struct Watch {
     const int h = box.textHeight(RemainingFont);
     for (int s = 0; s < 4; ++s)
       for (int r = MinRank; r <= MaxRank; ++r) {
-        const Rect cell{(MaxRank - r) * w, (3 - s) * (h + 2), (MaxRank - r + 1) * w, (3 - s) * (h + 2) + h};
-        const bool played = c.remaining.played[static_cast<std::size_t>(s)][static_cast<std::size_t>(r - 2)];
+        const Rect cell{(MaxRank - r) * w, (3 - s) * (h + 2), (MaxRank - r + 1) * w,
+                        (3 - s) * (h + 2) + h};
+        const bool played =
+            c.remaining.played[static_cast<std::size_t>(s)][static_cast<std::size_t>(r - 2)];
         ASSERT_EQ(Inked(boxImage, cell, app.BackColor()), !played) << "suit " << s << " rank " << r;
       }
     ASSERT_TRUE(app.windows.cardPlay.loaded());
@@ -243,11 +250,12 @@ struct Watch {
     for (int k = 0; k < 4; ++k) {
       const int y = static_cast<int>(((k + 1) * 2.3 - 0.4) * 8) + 2;
       for (int i = 0; i < TrickCount; ++i) {
-        const GridCell& cell = c.live.cards[static_cast<std::size_t>(i)]
-                                           [static_cast<std::size_t>(GridRowPosition(k))];
+        const GridCell& cell =
+            c.live.cards[static_cast<std::size_t>(i)][static_cast<std::size_t>(GridRowPosition(k))];
         const int x = TrickColumnX(i, 4);
         const Rect r{x, y, x + c.strip.cellWidth, y + c.strip.cellHeight - 1};
-        ASSERT_EQ(Inked(gridImage, r, app.settings.backColor2), i < c.live.tricksSeen && cell.code != 0)
+        ASSERT_EQ(Inked(gridImage, r, app.settings.backColor2),
+                  i < c.live.tricksSeen && cell.code != 0)
             << "trick " << i + 1 << " row " << k;
       }
     }
@@ -331,7 +339,9 @@ TEST_P(DisplaySessionTest, LiveDisplaysAgreeWithTheTableAfterEveryTrick) {
 INSTANTIATE_TEST_SUITE_P(Paces, DisplaySessionTest,
                          ::testing::Values(Pace{"Quick", 400, 800, 48},
                                            Pace{"Person", 1500, 1500, 4 * TrickCount}),
-                         [](const ::testing::TestParamInfo<Pace>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<Pace>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace
 }  // namespace scorlet::companion
