@@ -269,6 +269,8 @@ struct Pace {
   int leastTricksShown;
 };
 
+void PrintTo(const Pace& pace, std::ostream* out) { *out << pace.name; }
+
 class DisplaySessionTest : public ::testing::TestWithParam<Pace> {};
 
 TEST_P(DisplaySessionTest, LiveDisplaysAgreeWithTheTableAfterEveryTrick) {
