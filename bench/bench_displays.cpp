@@ -69,6 +69,35 @@ void BM_LiveGridAfterTrick(benchmark::State& state) {
 }
 BENCHMARK(BM_LiveGridAfterTrick)->Unit(benchmark::kMicrosecond);
 
+// Everything one captured trick costs the live displays: the grid of frmCardPlay, the shown
+// cards with the void inference, the remaining-cards box; here the last trick of a deal.
+void BM_LiveDisplaysOfTrick(benchmark::State& state) {
+  StartedCompanion c;
+  App& app = c.app();
+  const HandRecord r = SampleRecord();
+  std::array<std::array<bool, 4>, 4> voids{};
+  for (int i = 0; i < 12; ++i) {
+    TrickSeen trick;
+    trick.leader = i % 4;
+    trick.winner = (i + 1) % 4;
+    for (std::size_t p = 0; p < 4; ++p)
+      trick.codes[p] = r.PlayCodesShown[static_cast<std::size_t>(i)][p];
+    RecordLiveTrick(app, i, trick, voids);
+  }
+  const CardDisplayState twelve = app.record.cards;
+  TrickSeen last;
+  last.leader = 0;
+  last.winner = 1;
+  for (std::size_t p = 0; p < 4; ++p) last.codes[p] = r.PlayCodesShown[12][p];
+  for (auto _ : state) {
+    state.PauseTiming();
+    app.record.cards = twelve;
+    state.ResumeTiming();
+    RecordLiveTrick(app, 12, last, voids);
+  }
+}
+BENCHMARK(BM_LiveDisplaysOfTrick)->Unit(benchmark::kMicrosecond);
+
 void BM_LoadedRecordDrawing(benchmark::State& state) {
   StartedCompanion c;
   App& app = c.app();

@@ -16,17 +16,28 @@
 
 namespace scorlet::companion {
 
-// One trick as the trick step recorded it: leader and winner by display position (-1 unknown),
-// the four card codes (a Nil bidder's winning card stored negative).
+// One trick as the trick step knows it: leader and winner by display position (-1 unknown),
+// the four card codes (a Nil bidder's winning card stored negative; all 0 while the cards are
+// not known). The winner is known from the trick counts as soon as they show it, before the
+// cards are read, and stays known for a trick whose cards were never seen.
 struct TrickSeen {
   int leader = -1;
   int winner = -1;
   std::array<int, 4> codes{};
 };
 
+// The cards the last-trick window showed at its last reading (suit * 100 + rank by display
+// position) and the highest trick number they can belong to: the trick total the counts showed
+// after that reading, 0 for a window read in an earlier deal. Cards the window still shows are
+// not a later trick's.
+struct LastTrickWindow {
+  std::array<int, 4> codes{};
+  int upTo = 0;
+};
+
 // What the trick step keeps of the deal in play.
 struct TrickState {
-  int TrickNumber = 0;                     // tricks recorded in this deal
+  int TrickNumber = 0;                     // tricks of this deal recorded or given up as not seen
   std::array<int, 4> PreviousTricks{};     // per display position, the last counts read
   std::array<int, 4> LastTrickSuits{};     // the last trick's cards, per display position
   std::array<int, 4> LastTrickRanks{};
@@ -64,6 +75,7 @@ struct TableReadingState {
   bool scoreReadThisGame = false;   // the score was read during a bidding of this game
   // The last hand read from its window (recorded or not): a reading equal to it is no new deal.
   std::array<std::array<std::string, 4>, 13> storedPlay;
+  LastTrickWindow lastTrickWindow;
 
   // --- per deal ---
   // The deal's bids by display position, kept from the bidding through the play for the record.

@@ -64,9 +64,13 @@ void KeepDealBids(App& app, const std::array<std::string, 4>& bids) {
 }  // namespace
 
 bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown) {
+  return ReadTrickCounts(app, tricks, okShown, SettleSeconds(app));
+}
+
+bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown, double settleSeconds) {
   if (!app.reading.box.located()) LocateTableBox(app);
   if (!app.reading.box.located()) return false;
-  const recognition::TableCapture picture = CaptureTable(app);
+  const recognition::TableCapture picture = CaptureTable(app, settleSeconds);
   if (picture.empty()) return false;
   const recognition::TrickReading reading = recognition::ReadTrickLines(
       picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
@@ -84,11 +88,17 @@ bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown) {
   return true;
 }
 
-recognition::TableCapture CaptureTable(App& app) {
-  return recognition::CaptureTableWindow(app.desktop, app.game.TableWindow, SettleSeconds(app));
+recognition::TableCapture CaptureTable(App& app) { return CaptureTable(app, SettleSeconds(app)); }
+
+recognition::TableCapture CaptureTable(App& app, double settleSeconds) {
+  return recognition::CaptureTableWindow(app.desktop, app.game.TableWindow, settleSeconds);
 }
 
 recognition::PanelCapture CaptureGameWindow(App& app, int kind) {
+  return CaptureGameWindow(app, kind, SettleSeconds(app));
+}
+
+recognition::PanelCapture CaptureGameWindow(App& app, int kind, double settleSeconds) {
   const WindowHandle window = app.game.handle(kind);
   if (window == 0) return {};
   App* a = &app;
@@ -98,7 +108,7 @@ recognition::PanelCapture CaptureGameWindow(App& app, int kind) {
         FindGameWindows(*a, kind);
         return a->game.handle(kind);
       },
-      SettleSeconds(app));
+      settleSeconds);
 }
 
 void BuildGlyphTables(App& app) { app.reading.glyphs = recognition::BuildGlyphTables(); }
@@ -164,7 +174,9 @@ bool TestMyTurn(App& app) {
   if (app.game.TableWindow == 0) return false;
   if (!app.reading.box.located()) LocateTableBox(app);
   RestoreWindow(app.desktop, app.game.TableWindow);
-  const recognition::TableCapture picture = CaptureTable(app);
+  // The wait before the copy covers the repaint of a restored window; one after it would only
+  // hold the tick (the main loop asks on every tick until the user's turn is seen).
+  const recognition::TableCapture picture = CaptureTable(app, 0.0);
   return !picture.empty() && recognition::TestMyTurn(picture);
 }
 
@@ -285,6 +297,8 @@ void ResetDealCapture(App& app) {
   r.SeatBids = {};
   r.scoreRowsAtBidding = -1;
   r.trick = {};
+  // What the last-trick window shows now belongs to the deal before.
+  r.lastTrickWindow.upTo = 0;
   app.deal.tricksShown = false;
 }
 
@@ -300,6 +314,7 @@ void ForgetTable(App& app) {
   r.lastTrickMinimised = false;
   r.consecutiveErrors = 0;
   r.scoreReadThisGame = false;
+  r.lastTrickWindow = {};
 }
 
 void SetCaptureSlow(App& app, bool slow) { app.reading.captureSlow = slow; }

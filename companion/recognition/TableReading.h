@@ -62,14 +62,18 @@ void CaptureTrickCards(App& app, std::array<int, 4>& suits, std::array<int, 4>& 
 void spdCapture4Cards(App& app, const std::array<int, 4>& suits, const std::array<int, 4>& ranks,
                       int winnerByCounts);
 // The trick counts of the table by display position and whether it shows its end-of-deal "OK";
-// false when the table could not be read.
+// false when the table could not be read. `settleSeconds`: the wait after the copy (as the
+// table's state asks when not given).
 bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown);
+bool ReadTrickCounts(App& app, std::array<int, 4>& tricks, bool& okShown, double settleSeconds);
 
 // The client area of the game's window of `kind` (1..3), restored and on the screen; empty when
 // the window is gone.
 recognition::PanelCapture CaptureGameWindow(App& app, int kind);
+recognition::PanelCapture CaptureGameWindow(App& app, int kind, double settleSeconds);
 // The table window as a whole, waiting for the repaint as long as the table's state asks.
 recognition::TableCapture CaptureTable(App& app);
+recognition::TableCapture CaptureTable(App& app, double settleSeconds);
 
 // The score window read into `record` (ScoreRows, ScoreRowCount), enlarging it while rows reach
 // below its bottom. Ok, ScoreWindowMissing or ScoreNotRead.

@@ -8,6 +8,10 @@
 
 namespace scorlet::companion {
 
+struct TrickSeen;
+struct TrickState;
+struct LastTrickWindow;
+
 // 1 Nil, 2 Double Nil (either form), 0 any other bid.
 int NilKind(const std::string& bid);
 
@@ -38,5 +42,25 @@ struct DealEndTest {
   bool countingForm = false;
 };
 bool DealOverByCounts(const DealEndTest& test);
+
+// The winners the trick counts show between two readings of one deal (by display position):
+// when the total rose by n and one seat's count rose by all n, that seat won each of those
+// tricks. A winner already known is kept; counts that went down tell nothing.
+void NoteCountWinners(std::array<TrickSeen, 13>& tricks, const std::array<int, 4>& before,
+                      const std::array<int, 4>& after);
+
+// Whether four cards read from the last-trick window (suit 0..3, rank 2..14 by display
+// position) can be trick `index` (0..12) of the deal: four readable cards, none recorded in
+// another trick of the deal, none of a suit its player has shown out of, and, when the counts
+// named the trick's winner, won by that seat from the trick's leader (from some seat, while the
+// trick before is not known).
+bool CardsFitTrick(const TrickState& t, const std::array<int, 4>& suits,
+                   const std::array<int, 4>& ranks, int index);
+
+// Which of the tricks `first` to `last` (0-based) the window's cards are: the one trick they fit
+// and that the window did not already show before it, else -1 (none, or more than one).
+int TrickOfWindowCards(const TrickState& t, const LastTrickWindow& window,
+                       const std::array<int, 4>& suits, const std::array<int, 4>& ranks,
+                       int first, int last);
 
 }  // namespace scorlet::companion

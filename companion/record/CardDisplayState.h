@@ -36,6 +36,7 @@ struct CardDisplayState {
 
   // --- the live deal ---
   LivePlay live;
+  int tricksNotSeen = 0;  // tricks of the deal whose cards the trick step could not read
   ShownTable shown{};
   std::array<bool, 4> exhausted{};
   RemainingCards remaining;

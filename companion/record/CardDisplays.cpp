@@ -203,7 +203,7 @@ void AddShownCard(ShownTable& shown, int position, int code) {
   s.codes[static_cast<std::size_t>(s.count++)] = code;
 }
 
-std::array<bool, 4> FindShortSuits(ShownTable& shown) {
+std::array<bool, 4> FindShortSuits(ShownTable& shown, bool everyPlayShown) {
   std::array<bool, 4> exhausted{};
   for (std::size_t s = 0; s < 4; ++s) {
     int total = 0;
@@ -224,7 +224,7 @@ std::array<bool, 4> FindShortSuits(ShownTable& shown) {
       // the rest of this suit fills them up he holds nothing else.
       int hisShown = 0;
       for (const ShownSuit& t : his) hisShown += t.count;
-      if (13 - total + hisShown == 13)
+      if (everyPlayShown && 13 - total + hisShown == 13)
         for (std::size_t t = 0; t < 4; ++t)
           if (t != s) his[t].voidFlag = 1;
     }

@@ -102,8 +102,9 @@ using ShownTable = std::array<std::array<ShownSuit, 4>, 4>;  // [display positio
 // Adds a played card to its player's shown cards (once).
 void AddShownCard(ShownTable& shown, int position, int code);
 // The void inference: sets flags 1 and 2 from what the four players have shown; returns per
-// suit whether all 13 cards are out.
-std::array<bool, 4> FindShortSuits(ShownTable& shown);
+// suit whether all 13 cards are out. `everyPlayShown` false: some trick of the deal was played
+// unseen, so what was not shown is not all still held, and nobody's hand is counted out.
+std::array<bool, 4> FindShortSuits(ShownTable& shown, bool everyPlayShown = true);
 
 // --- the remaining-cards box ---
 

@@ -148,6 +148,7 @@ void CloseCardFaceWindows(App& app) {
 void ResetLiveCards(App& app) {
   CardDisplayState& c = app.record.cards;
   c.live = {};
+  c.tricksNotSeen = 0;
   c.shown = {};
   c.exhausted = {};
   c.remaining = {};
@@ -209,6 +210,18 @@ void RecordLiveTrick(App& app, int index, const TrickSeen& trick,
   if (app.settings.countCards) ShowCardPlay(app);
 }
 
+void MarkLiveTrickNotSeen(App& app, int index) {
+  if (index < 0 || index >= TrickCount) return;
+  CardDisplayState& c = app.record.cards;
+  if (index < c.live.tricksSeen) ResetLiveCards(app);
+  if (c.live.tricksSeen == 0) spdShow_AllCards(app);
+  c.live.cards[static_cast<std::size_t>(index)] = {};
+  c.live.tricksSeen = index + 1;
+  ++c.tricksNotSeen;
+  Show_4Hands(app);
+  if (app.settings.countCards) ShowCardPlay(app);
+}
+
 void ShowCardPlay(App& app) {
   CardDisplayState& c = app.record.cards;
   Form& form = CardPlayForm(app);
@@ -220,7 +233,7 @@ void ShowCardPlay(App& app) {
 
 void Show_4Hands(App& app) {
   CardDisplayState& c = app.record.cards;
-  c.exhausted = FindShortSuits(c.shown);
+  c.exhausted = FindShortSuits(c.shown, c.tricksNotSeen == 0);
   Canvas& canvas = app.frmZ.form->canvas();
   Font font = HandFont;
   font.size = 8;

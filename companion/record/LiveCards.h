@@ -27,6 +27,10 @@ void RemovePlayedCard(App& app, int suit, int rank);
 // the live grid, the shown cards with the voids the trick showed, the remaining cards.
 void RecordLiveTrick(App& app, int index, const TrickSeen& trick,
                      const std::array<std::array<bool, 4>, 4>& voids);
+// A trick of the deal (index 0..12) whose cards were never read: its column stays empty, no
+// card of it is taken off the remaining cards, and the void inference stops counting on every
+// card played being shown.
+void MarkLiveTrickNotSeen(App& app, int index);
 // Draws the live play in frmCardPlay and shows it.
 void ShowCardPlay(App& app);
 // Draws the shown cards of the four players with their void marks.

@@ -8,6 +8,7 @@
 #include "companion/recognition/LastHand.h"
 #include "companion/recognition/PlayerList.h"
 #include "companion/recognition/RatingHistory.h"
+#include "companion/recognition/ReadingState.h"
 #include "companion/recognition/TrickStep.h"
 #include "tests/companion/CompanionHarness.h"
 
@@ -44,6 +45,90 @@ TEST(TrickWinnerTest, CardsWinByLedSuitUnlessSpadesArePlayed) {
   // Spades led: the highest spade.
   EXPECT_EQ(WinnerByCards({3, 3, 3, 3}, {2, 10, 9, 4}, 0), 1);
   EXPECT_EQ(WinnerByCards({3, 3, 3, 3}, {2, 10, 9, 4}, -1), -1);
+}
+
+TEST(TrickWinnerTest, CountsNameEachTricksWinnerOnlyWhenOneSeatRose) {
+  std::array<TrickSeen, 13> tricks{};
+  // One trick, one seat: trick 3 (index 2) was won by the left seat.
+  NoteCountWinners(tricks, {1, 0, 1, 0}, {1, 1, 1, 0});
+  EXPECT_EQ(tricks[2].winner, 1);
+  // Two tricks both won by the top seat.
+  NoteCountWinners(tricks, {1, 1, 1, 0}, {1, 1, 3, 0});
+  EXPECT_EQ(tricks[3].winner, 2);
+  EXPECT_EQ(tricks[4].winner, 2);
+  // Two seats rose: which won which is not known.
+  NoteCountWinners(tricks, {1, 1, 3, 0}, {2, 1, 3, 1});
+  EXPECT_EQ(tricks[5].winner, -1);
+  EXPECT_EQ(tricks[6].winner, -1);
+  // A count that went down (a misreading, or the next deal) tells nothing; a winner known stays.
+  NoteCountWinners(tricks, {2, 1, 3, 1}, {0, 1, 3, 4});
+  EXPECT_EQ(tricks[7].winner, -1);
+  NoteCountWinners(tricks, {1, 0, 1, 0}, {1, 0, 1, 1});
+  EXPECT_EQ(tricks[2].winner, 1);
+  // Counts beyond thirteen tricks are not written past the deal.
+  NoteCountWinners(tricks, {6, 0, 6, 0}, {6, 0, 9, 0});
+  EXPECT_EQ(tricks[12].winner, 2);
+}
+
+// A deal in which trick 1 was recorded (won by the left seat, who is out of clubs) and the
+// counts say the right seat won trick 2.
+TrickState TrickTwoCounted() {
+  TrickState t;
+  t.TrickNumber = 1;
+  t.tricks[0] = {-1, 1, {202, 214, 209, 203}};  // hearts: 2, ace, 9, 3
+  t.tricks[1].winner = 3;
+  t.voids[1][0] = true;
+  return t;
+}
+
+TEST(TrickCardsTest, CardsFitATrickOnlyWhenNewPossibleAndWonByTheCountedSeat) {
+  const TrickState t = TrickTwoCounted();
+  // Led by the left seat (the winner of trick 1): a spade from the right wins the heart lead.
+  EXPECT_TRUE(CardsFitTrick(t, {2, 2, 2, 3}, {5, 13, 7, 2}, 1));
+  // The same cards won by another seat than the counts say.
+  EXPECT_FALSE(CardsFitTrick(t, {2, 2, 2, 2}, {5, 13, 7, 4}, 1));
+  // A card of trick 1 again: the window still shows it, or a misreading.
+  EXPECT_FALSE(CardsFitTrick(t, {2, 2, 2, 3}, {5, 14, 7, 2}, 1));
+  // A club from the left seat, who showed out of clubs.
+  EXPECT_FALSE(CardsFitTrick(t, {2, 0, 2, 3}, {5, 13, 7, 2}, 1));
+  // Unread or doubled cards.
+  EXPECT_FALSE(CardsFitTrick(t, {2, 2, 2, 3}, {5, 0, 7, 2}, 1));
+  EXPECT_FALSE(CardsFitTrick(t, {2, 2, 2, 2}, {5, 13, 5, 4}, 1));
+  EXPECT_FALSE(CardsFitTrick(t, {2, 2, 2, 3}, {5, 13, 7, 2}, 13));
+  // Trick 3's winner is not counted yet: any new cards fit.
+  EXPECT_TRUE(CardsFitTrick(t, {1, 1, 1, 1}, {5, 13, 7, 4}, 2));
+
+  // The first trick's leader is not known: some seat must lead it to the winner counted.
+  TrickState first;
+  first.tricks[0].winner = 2;
+  EXPECT_TRUE(CardsFitTrick(first, {0, 0, 0, 0}, {5, 9, 14, 2}, 0));
+  EXPECT_TRUE(CardsFitTrick(first, {0, 0, 3, 0}, {5, 9, 2, 14}, 0));
+  // The left seat's spade wins whoever led; the top seat wins from no leader.
+  EXPECT_FALSE(CardsFitTrick(first, {0, 3, 0, 0}, {5, 2, 14, 9}, 0));
+  EXPECT_FALSE(CardsFitTrick(first, {0, 1, 1, 0}, {5, 14, 2, 9}, 0));
+}
+
+TEST(TrickCardsTest, WindowCardsAreTakenForTheOneTrickTheyFit) {
+  TrickState t = TrickTwoCounted();
+  const std::array<int, 4> suits{2, 2, 2, 3};
+  const std::array<int, 4> ranks{5, 13, 7, 2};
+  const LastTrickWindow shownBefore{{205, 213, 207, 302}, 1};
+  // The window read while one trick was counted showed these cards: they are no later trick.
+  EXPECT_EQ(TrickOfWindowCards(t, shownBefore, suits, ranks, 1, 1), -1);
+  // Read in an earlier deal: no trick of this one.
+  EXPECT_EQ(TrickOfWindowCards(t, {{205, 213, 207, 302}, 0}, suits, ranks, 0, 1), -1);
+  // New cards, counts unchanged around the reading.
+  EXPECT_EQ(TrickOfWindowCards(t, {}, suits, ranks, 1, 1), 1);
+  // The counts went on by a trick meanwhile, won by the left seat: a spade on the right took
+  // trick 2, so these cards are not trick 3, led by the right seat and won by the left.
+  t.tricks[2].winner = 1;
+  EXPECT_EQ(TrickOfWindowCards(t, {}, suits, ranks, 1, 2), 1);
+  // Won by the right seat from either leader: which trick they are is not known.
+  t.tricks[2].winner = 3;
+  EXPECT_EQ(TrickOfWindowCards(t, {}, suits, ranks, 1, 2), -1);
+  // Cards fitting only the later trick.
+  t.tricks[2].winner = 0;
+  EXPECT_EQ(TrickOfWindowCards(t, {}, {1, 1, 1, 1}, {14, 3, 4, 5}, 1, 2), 2);
 }
 
 TEST(DealEndTest, TotalsEndTheDealOnlyAfterTricksWereCounted) {

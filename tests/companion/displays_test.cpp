@@ -152,6 +152,11 @@ TEST(VoidInferenceTest, ThreeVoidsGiveTheFourthTheRestOfTheSuit) {
   // Hearts left: 13 - 9 = 4; with his 8 shown cards that is 12: no inference.
   EXPECT_EQ(u[2][Clubs].voidFlag, 0);
   AddShownCard(u, 2, 309);  // a ninth card shown: 4 + 9 = 13
+  // With a trick of the deal played unseen, cards not shown may be gone: no inference either.
+  ShownTable unseen = u;
+  FindShortSuits(unseen, false);
+  EXPECT_EQ(unseen[2][Clubs].voidFlag, 0);
+  EXPECT_EQ(unseen[2][Hearts].voidFlag, 2);
   FindShortSuits(u);
   EXPECT_EQ(u[2][Clubs].voidFlag, 1);
   EXPECT_EQ(u[2][Diamonds].voidFlag, 1);
