@@ -99,7 +99,9 @@ TEST(GameFaceTest, DrawsTheDefinitionsColumnForColumnWithOneBlankBetween) {
   Image japanese(80, 14, Colors::White);
   const int drawn = face.Draw(japanese, 1, 1, "ビ", Colors::Black);
   std::vector<int> bi{0};
-  for (int c : CodesOf(DoubleByteGlyphDefinitions[0])) bi.push_back(c);
+  const GlyphDefinition biGlyph = ParseGlyphDefinition(DoubleByteGlyphDefinitions[0]);
+  ASSERT_EQ(biGlyph.name, "ビ");
+  for (int c : biGlyph.columns) bi.push_back(c);
   bi.push_back(0);
   EXPECT_EQ(ColumnCodes(japanese, 1, 0, 1 + drawn), bi);
   EXPECT_EQ(GameBoldFace().Width("ビ"), GlyphFace::MissingColumns);
