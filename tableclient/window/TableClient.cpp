@@ -132,6 +132,9 @@ void TableClient::RecordDeal() {
   PaintSubWindow(LastHandKind);
   PaintSubWindow(ScoreKind);
   if (m_options.maxDeals > 0 && dealsPlayed() >= m_options.maxDeals) m_finished = true;
+  if (m_options.maxGames > 0 && m_game.phase() == Phase::GameOver &&
+      m_game.gameNumber() >= m_options.maxGames)
+    m_finished = true;
 }
 
 void TableClient::UpdateRatings() {

@@ -43,6 +43,7 @@ struct TableClientOptions {
   std::string scoreTitle;  // overrides the score window's title when not empty
   std::filesystem::path truthFolder;  // where truth files go; empty for none
   int maxDeals = 0;        // stop after this many deals; 0 plays on
+  int maxGames = 0;        // stop after this many whole games; 0 plays on
   bool closeWhenDone = false;  // close every window after maxDeals
   bool quitOnClose = false;    // end the program's event loop when the table closes
   bool openLobby = true;
@@ -73,7 +74,7 @@ class TableClient {
   // Closes every window; play stops.
   void Close();
   bool isOpen() const { return m_table != nullptr; }
-  // maxDeals deals have been played.
+  // maxDeals deals or maxGames games have been played.
   bool finished() const { return m_finished; }
 
   const SpadesGame& game() const { return m_game; }

@@ -120,6 +120,22 @@ TEST_F(TableOnDesktop, UnattendedDealsWriteTheirTruthAndFillTheWindows) {
   EXPECT_TRUE(table->isOpen());  // the windows stay for the companion to read
 }
 
+TEST_F(TableOnDesktop, TheTableStopsAfterWholeGamesAndStartsTheNextItself) {
+  TableClientOptions options = QuickOptions();
+  options.maxGames = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 4 * 60 * 60 * 1000));
+  // Two games: the score table started again from its first row once, and play stopped at
+  // the end of the second game, not a deal before or after it.
+  int gamesStarted = 0;
+  for (const HandRecord& truth : table->truths()) gamesStarted += truth.ScoreRowCount == 1;
+  EXPECT_EQ(gamesStarted, 2);
+  EXPECT_EQ(table->game().gameNumber(), 2);
+  EXPECT_EQ(table->game().phase(), Phase::GameOver);
+  EXPECT_EQ(table->truths().back().ScoreRowCount,
+            static_cast<int>(table->game().scoreRows().size()));
+}
+
 TEST_F(TableOnDesktop, SameSeedPlaysTheSameDealsOnTheDesktop) {
   TableClientOptions options = QuickOptions();
   options.maxDeals = 2;
