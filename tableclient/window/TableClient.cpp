@@ -95,11 +95,16 @@ void TableClient::Step() {
     return;
   }
   if (m_game.SeatToAct() == m_options.userSeat && UserActsNow()) {
-    if (m_userPrompted) return;
-    m_userPrompted = true;
-    PaintTable();
-    if (onUserTurn) onUserTurn(*this);
-    return;
+    // With a bid wait, the bot bids for a user who has not bid in time.
+    const bool botAfterWait = m_options.userIsBot && m_options.userBidWaitMs > 0;
+    if (!m_userPrompted) {
+      m_userPrompted = true;
+      PaintTable();
+      if (botAfterWait) ScheduleIn(m_options.userBidWaitMs);
+      if (onUserTurn) onUserTurn(*this);
+      return;
+    }
+    if (!botAfterWait) return;
   }
   BotAct(m_game);
   AfterMove();

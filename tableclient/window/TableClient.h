@@ -37,6 +37,9 @@ struct TableClientOptions {
   // With userIsBot: the table still waits for the user's bid on the bid panel (or SubmitBid),
   // and the bot plays the user's cards.
   bool userBids = false;
+  // With userBids: after this long without the user's bid the bot bids for the user (the bid
+  // panel stays up that long); 0 waits for ever.
+  int userBidWaitMs = 0;
   std::string tableNumber = "1234";
   std::string host;        // "" for the name of the player in seat 0
   int language = 1;        // the site's language row

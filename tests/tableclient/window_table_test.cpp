@@ -194,6 +194,29 @@ TEST_F(TableOnDesktop, TheTableWaitsForTheUsersBidOnlyAndTakesDoubleNilFromTheCh
   EXPECT_EQ(table->game().phase(), Phase::Bidding);
 }
 
+// With a bid wait the panel stays up that long for the user, then the bot bids; a user who
+// bids in time still makes the bid.
+TEST_F(TableOnDesktop, ABidWaitLetsTheBotBidForAUserWhoDoesNotBid) {
+  TableClientOptions options = QuickOptions();
+  options.userBids = true;
+  options.userBidWaitMs = 3000;
+  options.maxDeals = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
+  desktop.runFor(2500);
+  EXPECT_TRUE(table->waitingForUser());
+  EXPECT_EQ(table->game().deal().bids[2].kind, BidKind::None);
+  desktop.runFor(1000);
+  EXPECT_FALSE(table->waitingForUser());
+  EXPECT_NE(table->game().deal().bids[2].kind, BidKind::None);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() == 1 && table->waitingForUser(); },
+                               30 * 60 * 1000));
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonShow)));
+  ClickOnTable(Centre(table->BidButtonRect(5)));
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 30 * 60 * 1000));
+  EXPECT_EQ(table->truths()[1].Bids[2], "5");
+}
+
 TEST_F(TableOnDesktop, FaultsLateMissingClosedAndMovedWindows) {
   Start(QuickOptions());
   table->DelaySubWindow(LastHandKind, 2000);
