@@ -1,18 +1,27 @@
 // Watches ScorletS.exe and SpadesTable.exe from outside, with the raw window API, and reports
 // what a user would see: the companion going on line (caption with table and host), the table
 // window placed at the screen's corner, the three sub-windows opened by the companion's clicks on
-// the table's buttons, the companion going off line when the table closes.
+// the table's buttons, the helper windows beside the table while the deals are played, the
+// companion going off line when the table closes.
 //
-//   companion_e2e_probe.exe online     wait for the take-over and the placement, then off line
-//   companion_e2e_probe.exe japanese   wait for the main window's Japanese caption
+//   companion_e2e_probe.exe online SECONDS  the take-over and the placement, the helper windows
+//                                           while the table plays, then off line (within SECONDS)
+//   companion_e2e_probe.exe message         a table whose score window the companion cannot
+//                                           find: the seat overlays, the messages window, then
+//                                           the overlays removed by a restart
+//   companion_e2e_probe.exe japanese        wait for the main window's Japanese caption
 //
 // Lines "screenshot NAME" ask the script to take a screenshot (it creates NAME.request and waits
-// until the file is gone). At the end the probe closes ScorletS with WM_CLOSE.
+// until the file is gone). The request lists the companion's visible windows, one a line
+// ("x y width height caption"), so that the script can also cut out each window.
+// At the end the probe closes ScorletS with WM_CLOSE.
 // Exit 0 when everything was seen, 1 when something did not come in time.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -65,10 +74,39 @@ bool WaitFor(double seconds, Test test) {
   return test();
 }
 
-void Screenshot(const char* name) {
-  const std::string request = std::string(name) + ".request";
-  if (FILE* f = std::fopen(request.c_str(), "w")) std::fclose(f);
-  std::printf("screenshot %s\n", name);
+// The companion's own windows (class ScorletForm) that are on show.
+BOOL CALLBACK VisitForm(HWND window, LPARAM data) {
+  wchar_t cls[64] = {};
+  GetClassNameW(window, cls, 63);
+  if (IsWindowVisible(window) && std::wstring(cls) == L"ScorletForm")
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> CompanionWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(VisitForm, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+HWND FindForm(const std::string& prefix) {
+  for (HWND w : CompanionWindows())
+    if (Title(w).rfind(prefix, 0) == 0) return w;
+  return nullptr;
+}
+
+void Screenshot(const std::string& name) {
+  const std::string request = name + ".request";
+  if (FILE* f = std::fopen(request.c_str(), "w")) {
+    for (HWND w : CompanionWindows()) {
+      RECT r{};
+      GetWindowRect(w, &r);
+      std::fprintf(f, "%ld %ld %ld %ld %s\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   Title(w).c_str());
+    }
+    std::fclose(f);
+  }
+  std::printf("screenshot %s\n", name.c_str());
   std::fflush(stdout);
   WaitFor(10, [&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; });
 }
@@ -83,7 +121,7 @@ bool CloseCompanion(HWND main) {
   return WaitFor(15, [&] { return !IsWindow(main); });
 }
 
-int Online() {
+int Online(int seconds) {
   HWND table = nullptr;
   if (!WaitFor(30, [&] { return (table = FindByTitle("", "Game: Spades")) != nullptr; })) {
     return Fail("no table window");
@@ -114,14 +152,110 @@ int Online() {
     }
     std::printf("sub-window up: %s\n", title);
   }
-  // Mid-deal: the bids read are shown on the main window beside the table.
-  Sleep(15000);
-  Screenshot("middeal");
-  // The table plays its deals and closes; the companion lets it go.
-  if (!WaitFor(330, [&] { return Title(main) == "ScorletS  2.5"; })) {
-    return Fail("the companion did not go off line when the table closed");
+  // While the table plays: the screen mid-deal, the first time each window comes up (the
+  // bidding board, the bid helper, the counters, ...), the bid helper each time it comes up
+  // (the last picture is the one nearest a game's end), and the whole screen now and then.
+  const DWORD start = GetTickCount();
+  bool middealShot = false;
+  std::vector<std::string> seen;
+  HWND helpShown = nullptr;
+  int helpShots = 0;
+  DWORD lastPeriodic = start;
+  int periodic = 0, firsts = 0;
+  while (Title(main) != "ScorletS  2.5") {
+    const DWORD now = GetTickCount();
+    if (now - start > static_cast<DWORD>(seconds) * 1000) {
+      return Fail("the companion did not go off line when the table closed");
+    }
+    if (!middealShot && now - start > 15000) {
+      middealShot = true;
+      Screenshot("middeal");
+    }
+    for (HWND w : CompanionWindows()) {
+      std::string key = Title(w);
+      if (key.empty()) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        key = std::to_string(r.left) + "," + std::to_string(r.top);
+      }
+      bool known = false;
+      for (const std::string& k : seen) known = known || k == key;
+      if (known) continue;
+      seen.push_back(key);
+      Sleep(300);
+      char name[32];
+      std::snprintf(name, sizeof name, "first-%02d", ++firsts);
+      std::printf("window up: %s\n", key.c_str());
+      Screenshot(name);
+    }
+    HWND help = FindForm("Help");
+    if (help && help != helpShown && ++helpShots > 1) {
+      Sleep(300);
+      Screenshot("helpbid-last");
+    }
+    helpShown = help;
+    if (now - lastPeriodic > 45000) {
+      lastPeriodic = now;
+      char name[32];
+      std::snprintf(name, sizeof name, "screen-%02d", ++periodic);
+      Screenshot(name);
+    }
+    Sleep(100);
   }
+  std::printf("bid helper shown %d times\n", helpShots);
   std::printf("off line: caption back to \"%s\"\n", Title(main).c_str());
+  if (!CloseCompanion(main)) return Fail("the companion did not close");
+  return 0;
+}
+
+// The main window's menu item with this caption, as its command number; 0 when there is none.
+UINT MenuCommand(HWND main, const wchar_t* caption) {
+  HMENU bar = GetMenu(main);
+  for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
+    wchar_t text[64] = {};
+    GetMenuStringW(bar, static_cast<UINT>(i), text, 63, MF_BYPOSITION);
+    if (std::wstring(text) == caption) return GetMenuItemID(bar, i);
+  }
+  return 0;
+}
+
+int Message() {
+  HWND main = nullptr;
+  if (!WaitFor(60, [&] { return (main = FindByTitle("ScorletS  2.5 Table: 1234 [")) != nullptr; })) {
+    return Fail("the companion did not take the table over");
+  }
+  // The user asks for the bids by hand (the main window's "Bid" button) until the companion
+  // answers with a numbered message: the game or the bidding has not started, is not over, or
+  // the bids are unchanged.
+  HWND bid = nullptr;
+  EnumChildWindows(
+      main,
+      [](HWND child, LPARAM data) {
+        if (Title(child) != "Bid") return TRUE;
+        *reinterpret_cast<HWND*>(data) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&bid));
+  if (!bid) return Fail("no Bid button on the main window");
+  if (!WaitFor(120, [&] {
+        if (FindForm("Message")) return true;
+        PostMessageW(bid, BM_CLICK, 0, 0);
+        Sleep(1500);
+        return FindForm("Message") != nullptr;
+      })) {
+    return Fail("no messages window");
+  }
+  Sleep(500);
+  Screenshot("message");
+  // Later in the deal the bids and tricks are painted beside the seats.
+  Sleep(8000);
+  Screenshot("overlays");
+  // A restart takes the painted bids and tricks off the table window again.
+  const UINT restart = MenuCommand(main, L"Restart");
+  if (!restart) return Fail("no Restart menu");
+  PostMessageW(main, WM_COMMAND, restart, 0);
+  Sleep(1500);
+  Screenshot("restarted");
   if (!CloseCompanion(main)) return Fail("the companion did not close");
   return 0;
 }
@@ -141,8 +275,9 @@ int Caption(const std::string& prefix) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  if (mode == "online") return Online();
+  if (mode == "online") return Online(argc > 2 ? std::atoi(argv[2]) : 330);
+  if (mode == "message") return Message();
   if (mode == "japanese") return Caption("スペード用スコレット  2.5");
-  std::printf("usage: companion_e2e_probe.exe online | japanese\n");
+  std::printf("usage: companion_e2e_probe.exe online SECONDS | message | japanese\n");
   return 2;
 }
