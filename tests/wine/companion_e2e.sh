@@ -48,18 +48,20 @@ if [ "${1:-}" = "--session" ]; then
     # question and the bids painted beside the seats. With a log file the bid helper shows in
     # the third and fourth seat whatever the score. West is on the alert list.
     printf '%s\r\n' 'log=events.log' 'CFG=positions.cfg' 'MyYahooID=South' \
-      'BidTrickCounter=(640,560),(640,640)' 'CountCards=(960,700)' 'PasteScoreTable=(640,760)' \
-      'HelpBidIn4thSeat=(1000,520)' 'BiddingBoard=(640,400)' 'AskAlert=(1100,960)' \
+      'BidTrickCounter=(10,720),(10,820)' 'CountCards=(230,720)' 'PasteScoreTable=(890,800)' \
+      'HelpBidIn4thSeat=(890,660)' 'BiddingBoard=(640,720)' 'AskAlert=(1100,960)' \
       'BoldBidTrick=yes' > ScorletS.INI
     printf 'West(Overbidder),\r\n' > Alert.TXT
     rm -rf Work Truth GameRec
     started=$(date +%s)
+    # Seed 202 plays two whole games in 12 deals (each ends a little past 500), about 6 minutes
+    # at this pace; the first seed plays 36.
     wine SpadesTable.exe --games "$games" --seed 202 --close-when-done --speed 150 --deal-pause 5000 \
       --user-bids --bid-wait 2500 --truth Truth > table.out 2>&1 &
     table_pid=$!
-    timeout 900 wine ScorletS.exe > companion.out 2>&1 &
+    timeout 720 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!
-    timeout 930 wine companion_e2e_probe.exe online 900 > probe-$mode.out 2>&1 &
+    timeout 750 wine companion_e2e_probe.exe online 700 > probe-$mode.out 2>&1 &
     probe_pid=$!
   elif [ "$mode" = message ]; then
     # A German table (language row 3): the probe asks for the bids by hand until the companion
@@ -121,7 +123,17 @@ if [ "${1:-}" = "--session" ]; then
     fi
     # The pages of the recorded deals: the index names each game's page, and the pages hold
     # every deal.
-    timeout 120 wine ScorletSut.exe > summary.out 2>&1; summary_rc=$?
+    # ScorletSut.exe writes the pages, then waits for its End: closed once the index is there.
+    timeout 120 wine ScorletSut.exe > summary.out 2>&1 &
+    summary_pid=$!
+    for _ in $(seq 1 600); do
+      [ -f GameRec/index.htm ] && [ -f GameRec/players.htm ] && break
+      kill -0 "$summary_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    sleep 1
+    timeout 60 wine companion_e2e_probe.exe close ScorletSut >> summary.out 2>&1
+    wait "$summary_pid"; summary_rc=$?
     pages=(GameRec/*.htm)
     if [ ! -f GameRec/index.htm ]; then
       echo "FAILED: ScorletSut.exe wrote no index page (exit $summary_rc)"; log_ok=1
@@ -132,7 +144,8 @@ if [ "${1:-}" = "--session" ]; then
         grep -q "$(basename "$page")" GameRec/index.htm && linked=$((linked + 1))
       done
       echo "ScorletSut.exe: ${#pages[@]} pages, $linked named in the index (exit $summary_rc)"
-      [ "$linked" -ge 1 ] || { echo "FAILED: the index names no page"; log_ok=1; }
+      [ "$linked" -ge 2 ] || { echo "FAILED: the index does not name a page per game"; log_ok=1; }
+      [ "$summary_rc" = 0 ] || { echo "FAILED: ScorletSut.exe exit $summary_rc"; log_ok=1; }
     fi
     if [ -f positions.cfg ]; then
       echo "window positions saved: $(tr -d '\r' < positions.cfg | head -n 3 | tr '\n' '|')"

@@ -10,6 +10,7 @@
 //                                           find: the seat overlays, the messages window, then
 //                                           the overlays removed by a restart
 //   companion_e2e_probe.exe japanese        wait for the main window's Japanese caption
+//   companion_e2e_probe.exe close TITLE     close the window whose title begins with TITLE
 //
 // Lines "screenshot NAME" ask the script to take a screenshot (it creates NAME.request and waits
 // until the file is gone). The request lists the companion's visible windows, one a line
@@ -121,6 +122,24 @@ bool CloseCompanion(HWND main) {
   return WaitFor(15, [&] { return !IsWindow(main); });
 }
 
+// The main window's button with this caption, nullptr when there is none.
+HWND ChildButton(HWND main, const std::string& caption) {
+  struct Search {
+    std::string caption;
+    HWND found = nullptr;
+  } search{caption, nullptr};
+  EnumChildWindows(
+      main,
+      [](HWND child, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (Title(child) != s->caption) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 int Online(int seconds) {
   HWND table = nullptr;
   if (!WaitFor(30, [&] { return (table = FindByTitle("", "Game: Spades")) != nullptr; })) {
@@ -170,6 +189,8 @@ int Online(int seconds) {
     if (!middealShot && now - start > 15000) {
       middealShot = true;
       Screenshot("middeal");
+      // The score window comes up when the user asks for it.
+      if (HWND showScore = ChildButton(main, "Show Score")) PostMessageW(showScore, BM_CLICK, 0, 0);
     }
     for (HWND w : CompanionWindows()) {
       std::string key = Title(w);
@@ -208,17 +229,6 @@ int Online(int seconds) {
   return 0;
 }
 
-// The main window's menu item with this caption, as its command number; 0 when there is none.
-UINT MenuCommand(HWND main, const wchar_t* caption) {
-  HMENU bar = GetMenu(main);
-  for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
-    wchar_t text[64] = {};
-    GetMenuStringW(bar, static_cast<UINT>(i), text, 63, MF_BYPOSITION);
-    if (std::wstring(text) == caption) return GetMenuItemID(bar, i);
-  }
-  return 0;
-}
-
 int Message() {
   HWND main = nullptr;
   if (!WaitFor(60, [&] { return (main = FindByTitle("ScorletS  2.5 Table: 1234 [")) != nullptr; })) {
@@ -227,15 +237,7 @@ int Message() {
   // The user asks for the bids by hand (the main window's "Bid" button) until the companion
   // answers with a numbered message: the game or the bidding has not started, is not over, or
   // the bids are unchanged.
-  HWND bid = nullptr;
-  EnumChildWindows(
-      main,
-      [](HWND child, LPARAM data) {
-        if (Title(child) != "Bid") return TRUE;
-        *reinterpret_cast<HWND*>(data) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&bid));
+  HWND bid = ChildButton(main, "Bid");
   if (!bid) return Fail("no Bid button on the main window");
   if (!WaitFor(120, [&] {
         if (FindForm("Message")) return true;
@@ -250,11 +252,16 @@ int Message() {
   // Later in the deal the bids and tricks are painted beside the seats.
   Sleep(8000);
   Screenshot("overlays");
-  // A restart takes the painted bids and tricks off the table window again.
-  const UINT restart = MenuCommand(main, L"Restart");
-  if (!restart) return Fail("no Restart menu");
-  PostMessageW(main, WM_COMMAND, restart, 0);
-  Sleep(1500);
+  // A restart (a right click on "Delete ALL Work Files" while capture is paused) takes the
+  // painted bids and tricks off the table window again.
+  HWND pause = ChildButton(main, "Pause");
+  HWND deleteAll = ChildButton(main, "Delete ALL Work Files");
+  if (!pause || !deleteAll) return Fail("no Pause or Delete ALL Work Files button");
+  PostMessageW(pause, BM_CLICK, 0, 0);
+  Sleep(700);
+  PostMessageW(deleteAll, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(deleteAll, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  Sleep(300);
   Screenshot("restarted");
   if (!CloseCompanion(main)) return Fail("the companion did not close");
   return 0;
@@ -277,7 +284,14 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "online") return Online(argc > 2 ? std::atoi(argv[2]) : 330);
   if (mode == "message") return Message();
+  if (mode == "close" && argc > 2) {  // the summary program waits for its End: close it
+    HWND window = nullptr;
+    if (!WaitFor(30, [&] { return (window = FindByTitle(argv[2])) != nullptr; })) {
+      return Fail("no window to close");
+    }
+    return CloseCompanion(window) ? 0 : Fail("the window did not close");
+  }
   if (mode == "japanese") return Caption("スペード用スコレット  2.5");
-  std::printf("usage: companion_e2e_probe.exe online SECONDS | message | japanese\n");
+  std::printf("usage: companion_e2e_probe.exe online SECONDS | message | japanese | close TITLE\n");
   return 2;
 }
