@@ -115,6 +115,9 @@ std::optional<HelpBidAdvice> AdviseBid(const std::array<std::string, 4>& bids, b
   a.theirs.projected2 = a.theirs.projected1;
 
   if (bidsRead == 3) {
+    // The advice rests on the three bids before the user's: none is made up from an empty text
+    // (bids cleared for a new deal while the count of the last one still stands).
+    if (bids[1].empty() || bids[2].empty() || bids[3].empty()) return std::nullopt;
     if (!always && a.theirs.projected1 < FourthSeatThreshold) return std::nullopt;
     a.seat = 4;
     a.theyLines = 1;

@@ -48,6 +48,10 @@ TEST(AdviseBid, FourthSeat) {
   EXPECT_EQ(YouLines(*a), (std::vector<Line>{{"2, 13", 450}, {"2, 14", 460}}));
   // No deal recorded yet in this game.
   EXPECT_FALSE(AdviseBid({"", "3", "4", "4"}, false, 420, 430, 3, true));
+  // Three bids counted but not all three read: no advice made up from missing bids, even with
+  // a log file.
+  EXPECT_FALSE(AdviseBid({"", "", "", ""}, true, 100, 30, 3, true));
+  EXPECT_FALSE(AdviseBid({"", "3", "", "4"}, true, 420, 430, 3, true));
 }
 
 TEST(AdviseBid, ThirdSeat) {
