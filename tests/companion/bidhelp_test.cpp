@@ -95,8 +95,11 @@ class HelpBidWindowTest : public ::testing::Test {
     h->GoOnline();
   }
   void Bid(const Bids& bids, int bidsRead, std::array<std::int32_t, 4> row) {
+    // During the bidding only the bid pass has the bids (those of the deal's record are kept
+    // once all four are in).
     App& app = h->app();
-    app.reading.SeatBids = bids;
+    app.deal.bids = bids;
+    app.reading.SeatBids = {};
     app.counters.BidsRead = bidsRead;
     app.record.counterDisplays.scoreRow = row;
     app.record.counterDisplays.scoreRows = 3;

@@ -57,7 +57,7 @@ if [ "${1:-}" = "--session" ]; then
     # Seed 202 plays two whole games in 12 deals (each ends a little past 500), about 6 minutes
     # at this pace; the first seed plays 36.
     wine SpadesTable.exe --games "$games" --seed 202 --close-when-done --speed 150 --deal-pause 5000 \
-      --user-bids --bid-wait 2500 --truth Truth > table.out 2>&1 &
+      --user-bids --bid-wait 5000 --truth Truth > table.out 2>&1 &
     table_pid=$!
     timeout 720 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!

@@ -140,6 +140,64 @@ HWND ChildButton(HWND main, const std::string& caption) {
   return search.found;
 }
 
+// The label right of `button` on its line that shows a number, nullptr when there is none.
+HWND CountBeside(HWND main, HWND button) {
+  struct Search {
+    RECT button;
+    HWND found = nullptr;
+  } search{};
+  if (!button || !GetWindowRect(button, &search.button)) return nullptr;
+  EnumChildWindows(
+      main,
+      [](HWND child, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t cls[16] = {};
+        GetClassNameW(child, cls, 15);
+        const std::string text = Title(child);
+        RECT r{};
+        GetWindowRect(child, &r);
+        if (_wcsicmp(cls, L"Static") != 0 || text.empty() ||
+            text.find_first_not_of("0123456789") != std::string::npos ||
+            r.left < s->button.right || r.top >= s->button.bottom || r.bottom <= s->button.top) {
+          return TRUE;
+        }
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// True when the screen shows, inside `area`, a few pixels of the deep blue in which the companion
+// paints the bids and tricks beside the seats. The table repaints itself at every move, so the
+// overlays are on the screen only part of the time.
+bool OverlaysOnScreen(const RECT& area) {
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC copy = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  int found = 0;
+  if (bitmap) {
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* px = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < w * h; ++i) found += (px[i] & 0xFFFFFF) == 0x0000A0;
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(copy);
+  ReleaseDC(nullptr, screen);
+  return found > 40;
+}
+
 int Online(int seconds) {
   HWND table = nullptr;
   if (!WaitFor(30, [&] { return (table = FindByTitle("", "Game: Spades")) != nullptr; })) {
@@ -175,7 +233,7 @@ int Online(int seconds) {
   // bidding board, the bid helper, the counters, ...), the bid helper each time it comes up
   // (the last picture is the one nearest a game's end), and the whole screen now and then.
   const DWORD start = GetTickCount();
-  bool middealShot = false;
+  bool middealShot = false, overlaysShot = false;
   std::vector<std::string> seen;
   HWND helpShown = nullptr;
   int helpShots = 0;
@@ -189,16 +247,17 @@ int Online(int seconds) {
     if (!middealShot && now - start > 15000) {
       middealShot = true;
       Screenshot("middeal");
-      // The score window comes up when the user asks for it.
-      if (HWND showScore = ChildButton(main, "Show Score")) PostMessageW(showScore, BM_CLICK, 0, 0);
+      // The score window comes up when the user clicks the count beside the Pause button.
+      if (HWND count = CountBeside(main, ChildButton(main, "Pause"))) {
+        PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(count), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(count));
+      }
     }
     for (HWND w : CompanionWindows()) {
-      std::string key = Title(w);
-      if (key.empty()) {
-        RECT r{};
-        GetWindowRect(w, &r);
-        key = std::to_string(r.left) + "," + std::to_string(r.top);
-      }
+      // By caption and place: the companion's score window has the table's score caption.
+      RECT r{};
+      GetWindowRect(w, &r);
+      const std::string key = Title(w) + " at " + std::to_string(r.left) + "," + std::to_string(r.top);
       bool known = false;
       for (const std::string& k : seen) known = known || k == key;
       if (known) continue;
@@ -208,6 +267,14 @@ int Online(int seconds) {
       std::snprintf(name, sizeof name, "first-%02d", ++firsts);
       std::printf("window up: %s\n", key.c_str());
       Screenshot(name);
+    }
+    if (!overlaysShot && middealShot) {
+      // Only the table's green, where the overlays go, not its caption bar.
+      RECT area{200, 200, 600, 600};
+      if (OverlaysOnScreen(area)) {
+        overlaysShot = true;
+        Screenshot("overlays");
+      }
     }
     HWND help = FindForm("Help");
     if (help && help != helpShown && ++helpShots > 1) {
