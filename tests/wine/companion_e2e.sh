@@ -45,12 +45,13 @@ if [ "${1:-}" = "--session" ]; then
     # The user sits South under the table's own name for that seat, with the helper windows on:
     # the counters, the card-play window, the score window, the bid helper, the bidding board
     # (the table waits a moment for the user's bid, then a bot bids for the user), the alert
-    # question and the bids painted beside the seats. With a log file the bid helper shows in
+    # question, the bids painted beside the seats and the counts of the debug labels (one of them
+    # opens the score window). With a log file the bid helper shows in
     # the third and fourth seat whatever the score. West is on the alert list.
     printf '%s\r\n' 'log=events.log' 'CFG=positions.cfg' 'MyYahooID=South' \
       'BidTrickCounter=(10,720),(10,820)' 'CountCards=(230,720)' 'PasteScoreTable=(890,800)' \
       'HelpBidIn4thSeat=(890,660)' 'BiddingBoard=(640,720)' 'AskAlert=(1100,960)' \
-      'BoldBidTrick=yes' > ScorletS.INI
+      'BoldBidTrick=yes' 'DebugWindow=yes' > ScorletS.INI
     printf 'West(Overbidder),\r\n' > Alert.TXT
     rm -rf Work Truth GameRec
     started=$(date +%s)

@@ -140,7 +140,8 @@ HWND ChildButton(HWND main, const std::string& caption) {
   return search.found;
 }
 
-// The label right of `button` on its line that shows a number, nullptr when there is none.
+// The last label right of `button` on its line that shows a number (the count of bid places),
+// nullptr when there is none.
 HWND CountBeside(HWND main, HWND button) {
   struct Search {
     RECT button;
@@ -161,8 +162,9 @@ HWND CountBeside(HWND main, HWND button) {
             r.left < s->button.right || r.top >= s->button.bottom || r.bottom <= s->button.top) {
           return TRUE;
         }
-        s->found = child;
-        return FALSE;
+        RECT f{};
+        if (!s->found || (GetWindowRect(s->found, &f) && r.left > f.left)) s->found = child;
+        return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
@@ -247,7 +249,8 @@ int Online(int seconds) {
     if (!middealShot && now - start > 15000) {
       middealShot = true;
       Screenshot("middeal");
-      // The score window comes up when the user clicks the count beside the Pause button.
+      // The score window comes up when the user clicks the count of bid places beside the
+      // Pause button (shown with DebugWindow).
       if (HWND count = CountBeside(main, ChildButton(main, "Pause"))) {
         PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(count), STN_CLICKED),
                      reinterpret_cast<LPARAM>(count));
