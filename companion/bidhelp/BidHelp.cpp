@@ -115,6 +115,9 @@ std::optional<HelpBidAdvice> AdviseBid(const std::array<std::string, 4>& bids, b
   a.theirs.projected2 = a.theirs.projected1;
 
   if (bidsRead == 3) {
+    // The advice rests on the three bids before the user's: none is made up from an empty text
+    // (bids cleared for a new deal while the count of the last one still stands).
+    if (bids[1].empty() || bids[2].empty() || bids[3].empty()) return std::nullopt;
     if (!always && a.theirs.projected1 < FourthSeatThreshold) return std::nullopt;
     a.seat = 4;
     a.theyLines = 1;
@@ -157,11 +160,13 @@ std::optional<HelpBidAdvice> AdviseBid(const std::array<std::string, 4>& bids, b
   return a;
 }
 
+// The bids are those of the latest bid pass: at the user's turn two or three are in, and the
+// deal's own bids are kept only once all four are.
 void Show_HelpBid(App& app) {
   const CounterDisplays& c = app.record.counterDisplays;
   const TeamScores team = TeamScoresOfRow(c.scoreRow, app.SeatRotation[0]);
   const std::optional<HelpBidAdvice> advice =
-      AdviseBid(app.reading.SeatBids, c.scoreRows > 0, team.scores[0], team.scores[1],
+      AdviseBid(app.deal.bids, c.scoreRows > 0, team.scores[0], team.scores[1],
                 app.counters.BidsRead, !app.settings.logFile.empty());
   if (!advice) return;
   HelperWindow& w = app.windows.helpBid;

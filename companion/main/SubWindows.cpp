@@ -105,7 +105,13 @@ void ScanTableButtons(App& app) {
     if (!Known(game.TableButtons[i]) && Known(scan.buttons[i])) TableOption(app, k);
   }
   game.TableButtons = scan.buttons;
-  if (scan.found == 0) SaveDiagCapture(app, strip, "buttons");
+  // A capture is kept for a strip where no button could be read at all; once the sub-window
+  // buttons are known, a scan that finds nothing new is no misread (the option labels are
+  // absent at most tables), and its capture would push the useful ones out of Diag.
+  bool anyKnown = false;
+  for (int k = ButtonLastTrick; k <= ButtonScore; ++k)
+    anyKnown = anyKnown || Known(scan.buttons[static_cast<std::size_t>(k)]);
+  if (!anyKnown) SaveDiagCapture(app, strip, "buttons");
 }
 
 void ClickTableButton(App& app, int kind) {

@@ -53,7 +53,9 @@ const std::map<std::string, ValueSetter>& ValueOptions() {
          return true;
        }},
       {"--deals", [](auto& o, auto& v) { return ToInt(v, o.maxDeals) && o.maxDeals >= 0; }},
+      {"--games", [](auto& o, auto& v) { return ToInt(v, o.maxGames) && o.maxGames >= 0; }},
       {"--seat", [](auto& o, auto& v) { return ToSeat(v, o.userSeat); }},
+      {"--bid-wait", [](auto& o, auto& v) { return ToInt(v, o.userBidWaitMs) && o.userBidWaitMs >= 0; }},
       {"--names", [](auto& o, auto& v) { return ToNames(v, o.game.names); }},
       {"--table", [](auto& o, auto& v) { o.tableNumber = v; return !v.empty(); }},
       {"--host", [](auto& o, auto& v) { o.host = v; return !v.empty(); }},

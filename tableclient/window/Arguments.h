@@ -2,9 +2,11 @@
 //
 //   --seed N          deal with this seed (default 1)
 //   --deals N         stop after N deals (default: play on)
+//   --games N         stop after N whole games (default: play on); with --deals, whichever comes first
 //   --close-when-done close the windows, and end, after those deals
 //   --user            a person plays the user's seat (default: a bot plays it too)
 //   --user-bids       the table waits for the user's bid; a bot plays the user's cards
+//   --bid-wait MS     with --user-bids: the bot bids for the user after MS without a bid
 //   --seat N|E|S|W    the user's seat (default S)
 //   --names a,b,c,d   the four players' names, North first
 //   --table T         table number in the title (default 1234)

@@ -95,11 +95,16 @@ void TableClient::Step() {
     return;
   }
   if (m_game.SeatToAct() == m_options.userSeat && UserActsNow()) {
-    if (m_userPrompted) return;
-    m_userPrompted = true;
-    PaintTable();
-    if (onUserTurn) onUserTurn(*this);
-    return;
+    // With a bid wait, the bot bids for a user who has not bid in time.
+    const bool botAfterWait = m_options.userIsBot && m_options.userBidWaitMs > 0;
+    if (!m_userPrompted) {
+      m_userPrompted = true;
+      PaintTable();
+      if (botAfterWait) ScheduleIn(m_options.userBidWaitMs);
+      if (onUserTurn) onUserTurn(*this);
+      return;
+    }
+    if (!botAfterWait) return;
   }
   BotAct(m_game);
   AfterMove();
@@ -133,6 +138,9 @@ void TableClient::RecordDeal() {
   PaintSubWindow(LastHandKind);
   PaintSubWindow(ScoreKind);
   if (m_options.maxDeals > 0 && dealsPlayed() >= m_options.maxDeals) m_finished = true;
+  if (m_options.maxGames > 0 && m_game.phase() == Phase::GameOver &&
+      m_game.gameNumber() >= m_options.maxGames)
+    m_finished = true;
 }
 
 void TableClient::UpdateRatings() {

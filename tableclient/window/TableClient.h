@@ -37,12 +37,16 @@ struct TableClientOptions {
   // With userIsBot: the table still waits for the user's bid on the bid panel (or SubmitBid),
   // and the bot plays the user's cards.
   bool userBids = false;
+  // With userBids: after this long without the user's bid the bot bids for the user (the bid
+  // panel stays up that long); 0 waits for ever.
+  int userBidWaitMs = 0;
   std::string tableNumber = "1234";
   std::string host;        // "" for the name of the player in seat 0
   int language = 1;        // the site's language row
   std::string scoreTitle;  // overrides the score window's title when not empty
   std::filesystem::path truthFolder;  // where truth files go; empty for none
   int maxDeals = 0;        // stop after this many deals; 0 plays on
+  int maxGames = 0;        // stop after this many whole games; 0 plays on
   bool closeWhenDone = false;  // close every window after maxDeals
   bool quitOnClose = false;    // end the program's event loop when the table closes
   bool openLobby = true;
@@ -73,7 +77,7 @@ class TableClient {
   // Closes every window; play stops.
   void Close();
   bool isOpen() const { return m_table != nullptr; }
-  // maxDeals deals have been played.
+  // maxDeals deals or maxGames games have been played.
   bool finished() const { return m_finished; }
 
   const SpadesGame& game() const { return m_game; }

@@ -48,6 +48,10 @@ TEST(AdviseBid, FourthSeat) {
   EXPECT_EQ(YouLines(*a), (std::vector<Line>{{"2, 13", 450}, {"2, 14", 460}}));
   // No deal recorded yet in this game.
   EXPECT_FALSE(AdviseBid({"", "3", "4", "4"}, false, 420, 430, 3, true));
+  // Three bids counted but not all three read: no advice made up from missing bids, even with
+  // a log file.
+  EXPECT_FALSE(AdviseBid({"", "", "", ""}, true, 100, 30, 3, true));
+  EXPECT_FALSE(AdviseBid({"", "3", "", "4"}, true, 420, 430, 3, true));
 }
 
 TEST(AdviseBid, ThirdSeat) {
@@ -91,8 +95,11 @@ class HelpBidWindowTest : public ::testing::Test {
     h->GoOnline();
   }
   void Bid(const Bids& bids, int bidsRead, std::array<std::int32_t, 4> row) {
+    // During the bidding only the bid pass has the bids (those of the deal's record are kept
+    // once all four are in).
     App& app = h->app();
-    app.reading.SeatBids = bids;
+    app.deal.bids = bids;
+    app.reading.SeatBids = {};
     app.counters.BidsRead = bidsRead;
     app.record.counterDisplays.scoreRow = row;
     app.record.counterDisplays.scoreRows = 3;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "companion/main/Discovery.h"
 #include "tableclient/window/TableClient.h"
@@ -319,6 +320,29 @@ TEST(DiscoveryTest, TakeOverOpensAndPlacesTheSubWindowsAndAsksAgainForAMissingOn
   EXPECT_NE(app.game.handle(KindLastTrick), 0u);
   EXPECT_FALSE(app.game.PendingKind[KindLastTrick]);
   EXPECT_FALSE(app.windows.MessagePending);
+}
+
+// Once the table's buttons have been read, asking again for the sub-windows keeps no capture of
+// the button strip in Diag: only a strip where no button could be read is worth sending.
+TEST(DiscoveryTest, AReadButtonStripIsNotKeptAsAMisread) {
+  Harness h("ButtonDiag");
+  h.WriteIni("log=events.log\r\n");
+  ASSERT_TRUE(h.Start());
+  App& app = h.app();
+  table::TableClientOptions options;
+  options.tableRect = {0, 0, 615, 700};
+  TableBeside table(h, options);
+  ASSERT_TRUE(table.client->Open());
+  h.Tick();
+  ASSERT_EQ(app.loop.OnlineState, Online);
+  for (int k = ButtonLastTrick; k <= ButtonScore; ++k)
+    ASSERT_NE(app.game.TableButtons[static_cast<std::size_t>(k)], Point{}) << k;
+  for (int i = 0; i < 3; ++i) ClickTableButton(app, ClickAllSubWindows);
+  int kept = 0;
+  if (std::filesystem::exists(h.folder / "Diag"))
+    for (const auto& entry : std::filesystem::directory_iterator(h.folder / "Diag"))
+      kept += entry.path().filename().string().rfind("buttons", 0) == 0;
+  EXPECT_EQ(kept, 0);
 }
 
 TEST(DiscoveryTest, TableIsKeptOnTheScreen) {

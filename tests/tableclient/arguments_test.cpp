@@ -13,11 +13,14 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
                                    "--seat", "E", "--names", "a,b,c,d", "--table", "77", "--host",
                                    "h", "--language", "6", "--score-title", "Puntuacion de picas",
                                    "--truth", "Truth", "--dnil-pass", "--suicide", "--at", "0,0",
-                                   "--speed", "10", "--layout", "42", "--highlight"},
+                                   "--speed", "10", "--layout", "42", "--highlight", "--games", "2", "--user-bids", "--bid-wait", "2500"},
                                   options, error))
       << error;
   EXPECT_EQ(options.game.seed, 99u);
   EXPECT_EQ(options.maxDeals, 4);
+  EXPECT_EQ(options.maxGames, 2);
+  EXPECT_TRUE(options.userBids);
+  EXPECT_EQ(options.userBidWaitMs, 2500);
   EXPECT_TRUE(options.closeWhenDone);
   EXPECT_FALSE(options.userIsBot);
   EXPECT_EQ(options.userSeat, 1);
@@ -40,7 +43,7 @@ TEST(ArgumentsTest, BadCommandLinesAreRefused) {
   for (std::vector<std::string> args :
        {std::vector<std::string>{"--colour"}, {"--seed"}, {"--seed", "x"}, {"--seat", "Q"},
         {"--names", "a,b,c"}, {"--names", "a,,c,d"}, {"--language", "11"}, {"--at", "5"},
-        {"--deals", "-1"}}) {
+        {"--deals", "-1"}, {"--games", "-2"}}) {
     TableClientOptions options;
     std::string error;
     EXPECT_FALSE(ParseTableArguments(args, options, error)) << args[0];

@@ -120,6 +120,22 @@ TEST_F(TableOnDesktop, UnattendedDealsWriteTheirTruthAndFillTheWindows) {
   EXPECT_TRUE(table->isOpen());  // the windows stay for the companion to read
 }
 
+TEST_F(TableOnDesktop, TheTableStopsAfterWholeGamesAndStartsTheNextItself) {
+  TableClientOptions options = QuickOptions();
+  options.maxGames = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 4 * 60 * 60 * 1000));
+  // Two games: the score table started again from its first row once, and play stopped at
+  // the end of the second game, not a deal before or after it.
+  int gamesStarted = 0;
+  for (const HandRecord& truth : table->truths()) gamesStarted += truth.ScoreRowCount == 1;
+  EXPECT_EQ(gamesStarted, 2);
+  EXPECT_EQ(table->game().gameNumber(), 2);
+  EXPECT_EQ(table->game().phase(), Phase::GameOver);
+  EXPECT_EQ(table->truths().back().ScoreRowCount,
+            static_cast<int>(table->game().scoreRows().size()));
+}
+
 TEST_F(TableOnDesktop, SameSeedPlaysTheSameDealsOnTheDesktop) {
   TableClientOptions options = QuickOptions();
   options.maxDeals = 2;
@@ -176,6 +192,29 @@ TEST_F(TableOnDesktop, TheTableWaitsForTheUsersBidOnlyAndTakesDoubleNilFromTheCh
                                30 * 60 * 1000));
   EXPECT_EQ(table->truths()[0].Bids[2], "D");
   EXPECT_EQ(table->game().phase(), Phase::Bidding);
+}
+
+// With a bid wait the panel stays up that long for the user, then the bot bids; a user who
+// bids in time still makes the bid.
+TEST_F(TableOnDesktop, ABidWaitLetsTheBotBidForAUserWhoDoesNotBid) {
+  TableClientOptions options = QuickOptions();
+  options.userBids = true;
+  options.userBidWaitMs = 3000;
+  options.maxDeals = 2;
+  Start(options);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->waitingForUser(); }, 60 * 1000));
+  desktop.runFor(2500);
+  EXPECT_TRUE(table->waitingForUser());
+  EXPECT_EQ(table->game().deal().bids[2].kind, BidKind::None);
+  desktop.runFor(1000);
+  EXPECT_FALSE(table->waitingForUser());
+  EXPECT_NE(table->game().deal().bids[2].kind, BidKind::None);
+  ASSERT_TRUE(desktop.runUntil([&] { return table->dealsPlayed() == 1 && table->waitingForUser(); },
+                               30 * 60 * 1000));
+  ClickOnTable(Centre(table->BidButtonRect(BidButtonShow)));
+  ClickOnTable(Centre(table->BidButtonRect(5)));
+  ASSERT_TRUE(desktop.runUntil([&] { return table->finished(); }, 30 * 60 * 1000));
+  EXPECT_EQ(table->truths()[1].Bids[2], "5");
 }
 
 TEST_F(TableOnDesktop, FaultsLateMissingClosedAndMovedWindows) {
