@@ -226,6 +226,7 @@ class TableClient {
   bool m_lobbyOver = false;
   Rect m_lobbyHome;
   Form* m_reopenHolder = nullptr;  // holds the timer that opens the next table
+  bool m_reopenPending = false;
   std::uint32_t m_reopenDue = 0;
   int m_tablesOpened = 1;
   std::array<int, 4> m_ratings{};

@@ -187,11 +187,12 @@ void TableClient::InjectFault(FaultKind kind, int window, int ms) {
         m_reopenHolder = &m_forms.createForm("frmTableReopen");
         Timer& timer = m_reopenHolder->addTimer("tmrReopen");
         timer.onTimer = [this] {
-          if (!m_table && TimeReached(m_reopenDue)) ReopenTable();
+          if (m_reopenPending && !m_table && TimeReached(m_reopenDue)) ReopenTable();
         };
         timer.setInterval(100);
         timer.setEnabled(true);
       }
+      m_reopenPending = true;
       m_reopenDue = m_desktop.tickCount() + static_cast<std::uint32_t>(m_options.reopenDelayMs);
       return;
     }
@@ -225,6 +226,7 @@ void TableClient::EndDealFaults() {
 
 // A new table after the old one closed: another number, a new game at the same seats.
 void TableClient::ReopenTable() {
+  m_reopenPending = false;
   EndDealFaults();
   m_finishedBeforeGame = dealsPlayed();
   ++m_tablesOpened;
