@@ -126,9 +126,10 @@ class TableClient {
   // Faults a test can inject. InjectFault notes the fault against the current deal (and in
   // the truth folder's "faults.txt"); the calls below it only do what they say.
   void InjectFault(FaultKind kind, int window = 0, int ms = 0);
-  // The next drawing of the table changes one pixel of a glyph of a bid or trick line so
-  // that the glyph matches none of the font.
-  void DamageGlyphOnce() { m_glyphDamagePending = true; }
+  // The table is drawn again with one pixel of a glyph of a bid or trick line changed so
+  // that the glyph matches none of the font (or, before any line is drawn, the first drawing
+  // that has one); the drawing after it is whole again.
+  void DamageGlyphOnce();
   // The lobby over the table window, top-most, until the next deal begins.
   void CoverTableWithLobby();
   void CloseSubWindow(int kind);

@@ -82,6 +82,11 @@ void TableClient::MoveWindowOffScreen(int kind) {
   if (Form* form = FormOfKind(kind)) MoveWindowTo(kind, {-form->bounds().width() - 100, form->bounds().top});
 }
 
+void TableClient::DamageGlyphOnce() {
+  m_glyphDamagePending = true;
+  PaintTable();
+}
+
 void TableClient::CoverTableWithLobby() {
   if (!m_lobby || !m_table) return;
   if (!m_lobbyOver) m_lobbyHome = m_lobby->bounds();
