@@ -301,7 +301,6 @@ void CaptureLastHand(App& app, CaptureMode mode) {
       const bool newGame = !recorded && score.ScoreRowCount == 0;
       ScheduleCounterHide(app);
       BeginDeal(app);
-      r.finishedDealOnShow = true;
       if (gameOver) {
         AfterGame(app);
       } else if (newGame) {

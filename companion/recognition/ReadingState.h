@@ -62,9 +62,6 @@ struct TableReadingState {
   int lastHandGlyphsLanguage = 0;
   bool lastHandGlyphsReady = false;
   bool scoreReadThisGame = false;   // the score was read during a bidding of this game
-  // A deal has just ended: its four bids stay on show with its trick counts until the table
-  // begins the next one. Bids are taken again only once a pass has seen no trick counted.
-  bool finishedDealOnShow = false;
   // The last hand read from its window (recorded or not): a reading equal to it is no new deal.
   std::array<std::array<std::string, 4>, 13> storedPlay;
 

@@ -37,15 +37,12 @@ void ShowDeal(App& app) { ShowLiveScoreLines(app); }
 
 // The table still shows a finished deal (thirteen tricks counted), whose bid lines are not the
 // next deal's. Every row of the box is read, so trick lines whose rows are not known yet count.
-// Right after a deal's end any trick counted is taken for it: a trick line that cannot be read
-// (a glyph that reads "?") must not make the finished deal's bids pass for the next deal's.
 bool ShowsFinishedDeal(App& app, const recognition::TableCapture& picture) {
   const recognition::TrickReading tricks = recognition::ReadTrickLines(
       picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
   int total = 0;
   for (int count : tricks.tricks) total += std::max(0, count);
-  if (total == 0) app.reading.finishedDealOnShow = false;
-  return total == 13 || (app.reading.finishedDealOnShow && total > 0);
+  return total == 13;
 }
 
 // Four bids are in: they are this deal's, kept for the record through the play, together with
@@ -300,7 +297,6 @@ void ForgetTable(App& app) {
   r.bidControlRow = 0;
   r.PlayerList.clear();
   r.captureSlow = false;
-  r.finishedDealOnShow = false;
   r.lastTrickMinimised = false;
   r.consecutiveErrors = 0;
   r.scoreReadThisGame = false;
