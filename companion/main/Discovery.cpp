@@ -9,7 +9,9 @@
 #include "companion/main/Texts.h"
 #include "companion/messages/Messages.h"
 #include "companion/players/Players.h"
+#include "companion/recognition/DealTexts.h"
 #include "companion/recognition/TableReading.h"
+#include "platform/Print.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -280,6 +282,14 @@ void OffToOn(App& app) {
 void OnToOff(App& app) {
   FrmZ& z = app.frmZ;
   app.Trace("off line: the table window has gone");
+  // A deal whose bidding or play had been seen ends unrecorded: the user is told.
+  const TaskSlots& slots = app.loop.slots;
+  if (slots.Armed(SlotTrickStep) || slots.Armed(SlotLastHand) || app.reading.MostBidsRead > 0) {
+    const bool ja = app.Japanese();
+    PrintLine(*z.form, std::string(deal_texts::NotRecorded.in(ja)) +
+                           std::string(deal_texts::TableClosed.in(ja)));
+    app.Trace("deal not recorded: " + std::string(deal_texts::TableClosed.in(false)));
+  }
   z.cmdScore->setVisible(false);
   z.menu_Link->setEnabled(true);
   z.menuAlertPlayer->setEnabled(true);

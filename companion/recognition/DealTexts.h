@@ -19,6 +19,7 @@ inline constexpr LangText NotRecorded{"  The deal was not recorded: ", "  ハン
 inline constexpr LangText ScoreGone{"its score was cleared before it could be read",
                                     "スコアが読み取る前に消えました"};
 inline constexpr LangText BiddingUnseen{"its bidding was not seen", "ビッドを読み取っていません"};
+inline constexpr LangText TableClosed{"the table window was closed", "テーブルのウィンドウが閉じられました"};
 
 // The rating history's result words after a completed game.
 inline constexpr LangText Win{" Win ", " 勝ち"};

@@ -328,7 +328,12 @@ KeywordValue ReadKeywordValue(const GlyphTables& tables, const ColumnCodes& code
       continue;
     }
     const std::string glyph = MatchGlyphMasked(tables, codes, pos, CandidateClass::Value);
-    if (glyph == "?") break;
+    if (glyph == "?") {
+      // An unreadable glyph right after a "1" may be the second digit of 10..13: the value is
+      // not known, as when its first glyph cannot be read.
+      if (result.value == "1") result.value.clear();
+      break;
+    }
     if (glyph == "1") {
       if (result.value == "1") {
         result.value.push_back('1');

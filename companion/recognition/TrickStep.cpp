@@ -253,8 +253,13 @@ bool FinishCountStep(App& app, int total, bool okShown, bool countingForm) {
       {total, r.PreviousTotal, r.trick.highestTotal, okShown, countingForm});
   r.PreviousTotal = total;
   r.trick.highestTotal = std::max(r.trick.highestTotal, total);
-  if (const std::uint32_t delay = LastHandDelay(total, countingForm); delay != 0)
-    app.loop.slots.Arm(SlotLastHand, app.Now(), static_cast<std::int32_t>(delay));
+  // The deadline only comes nearer: a capture already due (the trick step stalled while the
+  // last-trick window was away, say) is not put off.
+  TaskSlots& slots = app.loop.slots;
+  const std::uint32_t delay = LastHandDelay(total, countingForm);
+  if (delay != 0 && (!slots.Armed(SlotLastHand) ||
+                     static_cast<std::int32_t>(slots.TaskDue[SlotLastHand] - (app.Now() + delay)) > 0))
+    slots.Arm(SlotLastHand, app.Now(), static_cast<std::int32_t>(delay));
   return over;
 }
 

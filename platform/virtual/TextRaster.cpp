@@ -98,15 +98,18 @@ void BlitClipped(Image& image, Point at, const Image& from, const Rect& source)
     const int top = std::max(source.top, 0);
     const int right = std::min(source.right, from.width);
     const int bottom = std::min(source.bottom, from.height);
+    // Columns of the source whose destination lies inside the image, copied row by row.
+    const int fromX = std::max(left, source.left - at.x);
+    const int toX = std::min(right, image.width + source.left - at.x);
+    if (fromX >= toX)
+        return;
     for (int sy = top; sy < bottom; ++sy) {
         const int dy = at.y + sy - source.top;
         if (dy < 0 || dy >= image.height)
             continue;
-        for (int sx = left; sx < right; ++sx) {
-            const int dx = at.x + sx - source.left;
-            if (dx >= 0 && dx < image.width)
-                image.set(dx, dy, from.at(sx, sy));
-        }
+        const auto row = from.pixels.begin() + static_cast<std::ptrdiff_t>(sy) * from.width;
+        std::copy(row + fromX, row + toX,
+                  image.pixels.begin() + static_cast<std::ptrdiff_t>(dy) * image.width + (at.x + fromX - source.left));
     }
 }
 

@@ -382,14 +382,20 @@ int VirtualDesktop::copyPixels(WindowHandle handle, bool clientOnly, const Rect&
         }
     }
     const int height = source.height();
+    const int width = source.width();
+    // Columns of the source inside the area; the rest of each row is 0.
+    const int fromX = std::clamp(area.left - (area.left + source.left), 0, width);
+    const int toX = std::clamp(area.right - (area.left + source.left), fromX, width);
     for (int row = 0; row < height; ++row) {
         uint16_t* line = out + static_cast<size_t>(row) * stride;
         const int y = area.top + source.top + (height - 1 - row);
-        for (int x = 0; x < source.width(); ++x) {
-            const int sx = area.left + source.left + x;
-            const bool inside = y >= area.top && y < area.bottom && sx >= area.left && sx < area.right;
-            line[x] = inside ? To555(image.at(sx, y)) : 0;
-        }
+        std::fill(line, line + width, uint16_t { 0 });
+        if (y < area.top || y >= area.bottom)
+            continue;
+        const Color* pixels = image.pixels.data() + static_cast<size_t>(y) * image.width;
+        const int offset = area.left + source.left;
+        for (int x = fromX; x < toX; ++x)
+            line[x] = To555(pixels[offset + x]);
     }
     return height;
 }

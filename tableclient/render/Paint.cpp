@@ -13,8 +13,9 @@ void FillRect(Image& image, const Rect& rect, Color color) {
   int right = std::min(rect.right, image.width);
   int top = std::max(rect.top, 0);
   int bottom = std::min(rect.bottom, image.height);
+  if (left >= right) return;
   for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x) image.set(x, y, color);
+    std::fill_n(image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width + left, right - left, color);
 }
 
 void FrameRect(Image& image, const Rect& rect, Color color) {

@@ -86,20 +86,32 @@ Image RenderTableWindow(const TableScene& scene, const TableLayout& layout, Tabl
   // The frame around the client area, where the desktop draws the window's own.
   const Rect client{layout.clientOrigin.x, layout.clientOrigin.y,
                     layout.clientOrigin.x + layout.client.width, layout.clientOrigin.y + layout.client.height};
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x)
-      if (!client.contains({x, y})) image.set(x, y, y < client.top && y > 3 ? CaptionBar : WindowEdge);
+  for (int y = 0; y < image.height; ++y) {
+    const Color edge = y < client.top && y > 3 ? CaptionBar : WindowEdge;
+    const auto row = image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width;
+    if (y < client.top || y >= client.bottom) {
+      std::fill(row, row + image.width, edge);
+      continue;
+    }
+    std::fill(row, row + std::clamp(client.left, 0, image.width), edge);
+    std::fill(row + std::clamp(client.right, 0, image.width), row + image.width, edge);
+  }
   return image;
 }
 
 Image RenderTable(const TableScene& scene, const TableLayout& layout, const TextFace& face, TableDrawn* drawn) {
   const Image whole = RenderTableWindow(scene, layout, drawn, face);
   Image image(layout.client.width, layout.client.height, layout.felt);
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) {
-      const Point p = layout.ToWindow({x, y});
-      if (whole.contains(p.x, p.y)) image.set(x, y, whole.at(p.x, p.y));
-    }
+  // The client's part of the whole window, row by row.
+  const Point o = layout.ToWindow({0, 0});
+  const int fromX = std::max(0, -o.x);
+  const int toX = std::min(image.width, whole.width - o.x);
+  for (int y = 0; y < image.height && fromX < toX; ++y) {
+    const int wy = y + o.y;
+    if (wy < 0 || wy >= whole.height) continue;
+    const auto from = whole.pixels.begin() + static_cast<std::ptrdiff_t>(wy) * whole.width + o.x + fromX;
+    std::copy(from, from + (toX - fromX), image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width + fromX);
+  }
   return image;
 }
 

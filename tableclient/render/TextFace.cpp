@@ -138,6 +138,12 @@ const GlyphFace::Glyph* GlyphFace::Find(char32_t ch) const {
   return at != m_glyphs.end() && at->ch == ch ? &*at : nullptr;
 }
 
+bool GlyphFace::BeginsGlyph(std::uint16_t column, std::uint16_t mask) const {
+  return std::any_of(m_glyphs.begin(), m_glyphs.end(), [&](const Glyph& g) {
+    return (g.columns.front() & mask) == (column & mask);
+  });
+}
+
 int GlyphFace::Advance(char32_t ch) const {
   if (ch == U' ') return BlankColumns;
   const Glyph* glyph = Find(ch);
@@ -178,6 +184,11 @@ const TextFace& GameFace() {
 const TextFace& GameBoldFace() {
   static const GlyphFace face(GlyphFace::Set::Bold);
   return face;
+}
+
+bool BeginsGameGlyph(std::uint16_t column, std::uint16_t mask) {
+  return static_cast<const GlyphFace&>(GameFace()).BeginsGlyph(column, mask) ||
+         static_cast<const GlyphFace&>(GameBoldFace()).BeginsGlyph(column, mask);
 }
 
 const TextFace& DefaultFace() {

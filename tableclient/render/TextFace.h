@@ -41,6 +41,9 @@ class GlyphFace : public TextFace {
   int Draw(Image& image, int x, int y, std::string_view text, Color color) const override;
   int Width(std::string_view text) const override;
   int Height() const override { return GlyphRows; }
+  // True when some glyph's first column, masked by `mask`, equals `column` masked alike: a
+  // reader that starts a glyph at such a column may find one.
+  bool BeginsGlyph(std::uint16_t column, std::uint16_t mask) const;
 
   static constexpr int GlyphRows = 12;
   static constexpr int GlyphGap = 1;       // blank columns after every glyph
@@ -61,6 +64,9 @@ class GlyphFace : public TextFace {
 // The game font's regular and bold sets, built once.
 const TextFace& GameFace();
 const TextFace& GameBoldFace();
+
+// Whether a column code begins a glyph of either set of the game font (see BeginsGlyph).
+bool BeginsGameGlyph(std::uint16_t column, std::uint16_t mask);
 
 // The face the sub-windows use until they are drawn in the game font as well.
 const TextFace& DefaultFace();

@@ -72,6 +72,18 @@ const std::map<std::string, ValueSetter>& ValueOptions() {
       {"--truth", [](auto& o, auto& v) { o.truthFolder = v; return !v.empty(); }},
       {"--speed", [](auto& o, auto& v) { return ToInt(v, o.actionDelayMs) && o.actionDelayMs >= 0; }},
       {"--deal-pause", [](auto& o, auto& v) { return ToInt(v, o.dealPauseMs) && o.dealPauseMs >= 0; }},
+      {"--faults", [](auto& o, auto& v) {
+         int percent = 0;
+         if (!ToInt(v, percent) || percent < 0 || percent > 100) return false;
+         o.faultShare = percent / 100.0;
+         return true;
+       }},
+      {"--fault-seed", [](auto& o, auto& v) {
+         int seed = 0;
+         if (!ToInt(v, seed) || seed < 0) return false;
+         o.faultSeed = static_cast<std::uint32_t>(seed);
+         return true;
+       }},
       {"--at", [](auto& o, auto& v) {
          Point p;
          if (!ToPoint(v, p)) return false;

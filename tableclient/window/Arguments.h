@@ -21,6 +21,9 @@
 //   --at X,Y          top-left corner of the table window
 //   --speed MS        delay between two moves in milliseconds (default 400)
 //   --deal-pause MS   how long a finished deal stays on show (default 2000)
+//   --faults P        P percent of the deals meet a fault at a random moment (default 0); the
+//                     faults met are listed in faults.txt of the truth folder
+//   --fault-seed N    choose the faults and their moments with this seed (default 1)
 #pragma once
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "tableclient/window/TableClient.h"
 
+#include <algorithm>
+
 #include "tableclient/engine/Bots.h"
 #include "tableclient/engine/Truth.h"
 #include "tableclient/window/Languages.h"
@@ -23,6 +25,7 @@ TableClient::TableClient(Desktop& desktop, Forms& forms, TableClientOptions opti
       m_options(std::move(options)),
       m_game(m_options.game),
       m_ratings(m_options.ratings) {
+  m_faultDice = SeededDice(std::max<std::uint32_t>(1, m_options.faultSeed));
   m_options.userSeat &= 3;
   if (m_options.layoutSeed != 0) {
     const Size size = TableLayout::WindowSizeFor(m_options.layoutSeed);
@@ -45,6 +48,7 @@ bool TableClient::Open() {
   if (m_table) return true;
   if (m_options.openLobby) OpenLobby();
   if (!OpenTableWindow()) return false;
+  if (m_truthOfDeal.empty()) BeginDealLog();
   ScheduleIn(m_options.startDelayMs);
   return true;
 }
@@ -73,6 +77,7 @@ void TableClient::Step() {
   if (!m_table) return;
   OpenDueSubWindows();
   DrawDuePaints();
+  InjectDueFault();
   if (!m_table || !Due()) return;
   if (!m_started) {
     m_started = true;
@@ -88,7 +93,9 @@ void TableClient::Step() {
   }
   if (m_game.phase() == Phase::DealOver || m_game.phase() == Phase::GameOver) {
     m_showNewRatings = false;
+    EndDealFaults();
     m_game.NextDeal();
+    BeginDealLog();
     m_tricksSeen = 0;
     PaintAll();
     ScheduleIn(m_options.actionDelayMs);
@@ -112,6 +119,7 @@ void TableClient::Step() {
 
 void TableClient::AfterMove() {
   m_userPrompted = false;
+  ++m_movesThisDeal;
   int done = CompletedTricks();
   bool trickDone = done > m_tricksSeen;
   m_tricksSeen = done;
@@ -119,28 +127,42 @@ void TableClient::AfterMove() {
     m_trickShown = true;
     PaintSubWindow(LastTrickKind);
   }
-  if (m_game.dealsFinished() > dealsPlayed()) {
+  if (m_game.dealsFinished() + m_finishedBeforeGame > dealsPlayed()) {
     RecordDeal();
     PaintTable();
     ScheduleIn(m_options.dealPauseMs);
+    FaultMomentReached();
     return;
   }
+  FaultMomentReached();
   PaintTable();
   ScheduleIn(trickDone ? m_options.trickPauseMs : m_options.actionDelayMs);
 }
 
 void TableClient::RecordDeal() {
   m_truths.push_back(m_game.lastTruth());
+  if (!m_truthOfDeal.empty()) m_truthOfDeal.back() = dealsPlayed();
   if (!m_options.truthFolder.empty())
     WriteTruthFile(m_truths.back(), m_options.truthFolder, dealsPlayed(),
                    CodePageOf(m_desktop.ansiCodePage()));
   if (m_game.phase() == Phase::GameOver) UpdateRatings();
   PaintSubWindow(LastHandKind);
   PaintSubWindow(ScoreKind);
-  if (m_options.maxDeals > 0 && dealsPlayed() >= m_options.maxDeals) m_finished = true;
+  if (m_options.maxDeals > 0 && dealsPlayed() + m_abandoned >= m_options.maxDeals) m_finished = true;
   if (m_options.maxGames > 0 && m_game.phase() == Phase::GameOver &&
       m_game.gameNumber() >= m_options.maxGames)
     m_finished = true;
+}
+
+int TableClient::truthOfDeal(int deal) const {
+  if (deal < 1 || deal > dealsBegun()) return 0;
+  return m_truthOfDeal[static_cast<std::size_t>(deal - 1)];
+}
+
+void TableClient::BeginDealLog() {
+  m_truthOfDeal.push_back(0);
+  m_movesThisDeal = 0;
+  PlanFault();
 }
 
 void TableClient::UpdateRatings() {

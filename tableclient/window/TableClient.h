@@ -26,7 +26,9 @@
 #include "tableclient/engine/Game.h"
 #include "tableclient/render/Layout.h"
 #include "tableclient/render/TableView.h"
+#include "tableclient/render/SeededDice.h"
 #include "tableclient/window/Scenes.h"
+#include "tableclient/window/TableFaults.h"
 
 namespace scorlet::table {
 
@@ -63,6 +65,12 @@ struct TableClientOptions {
   int actionDelayMs = 400;  // between two bids or cards
   int trickPauseMs = 800;   // a completed trick stays on the table this long
   int dealPauseMs = 2000;   // between deals
+  // Faults at random moments: the share of deals (0 to 1) that meet one, each fault, its
+  // window and its moment chosen by faultSeed. A table closed in the middle of a deal is
+  // followed by a new table (another number, a new game) after reopenDelayMs.
+  double faultShare = 0;
+  std::uint32_t faultSeed = 1;
+  int reopenDelayMs = 3000;
 };
 
 class TableClient {
@@ -85,6 +93,13 @@ class TableClient {
   // The truth of every finished deal, in order.
   const std::vector<HandRecord>& truths() const { return m_truths; }
   int dealsPlayed() const { return static_cast<int>(m_truths.size()); }
+  // Deals begun, finished or abandoned when their table closed; the truth number (1-based
+  // index of truths()) of deal `deal` of them, 0 when it was abandoned or is not over.
+  int dealsBegun() const { return static_cast<int>(m_truthOfDeal.size()); }
+  int dealsAbandoned() const { return m_abandoned; }
+  int truthOfDeal(int deal) const;
+  // Every fault the table met, in order.
+  const std::vector<Disturbance>& disturbances() const { return m_disturbances; }
 
   WindowHandle tableWindow() const;
   // Window of kind 1..3 (Last Trick, Last Hand, Score), 0 while it is not open.
@@ -112,7 +127,15 @@ class TableClient {
   bool SubmitPlay(CardCode card);
   void RevealUserCards();
 
-  // Faults a test can inject.
+  // Faults a test can inject. InjectFault notes the fault against the current deal (and in
+  // the truth folder's "faults.txt"); the calls below it only do what they say.
+  void InjectFault(FaultKind kind, int window = 0, int ms = 0);
+  // The table is drawn again with one pixel of a glyph of a bid or trick line changed so
+  // that the glyph matches none of the font (or, before any line is drawn, the first drawing
+  // that has one); the drawing after it is whole again.
+  void DamageGlyphOnce();
+  // The lobby over the table window, top-most, until the next deal begins.
+  void CoverTableWithLobby();
   void CloseSubWindow(int kind);
   // The next opening of that kind appears `ms` after its button is pressed.
   void DelaySubWindow(int kind, int ms);
@@ -143,6 +166,16 @@ class TableClient {
   void UpdateRatings();
   int CompletedTricks() const;
   bool UserActsNow() const;  // the user's seat is played by the user at this phase
+  void BeginDealLog();
+  void EndDealFaults();
+
+  // Faults (TableFaults.cpp).
+  void PlanFault();
+  void FaultMomentReached();
+  void InjectDueFault();
+  bool DamageGlyphPixel(Image& image);
+  void ReopenTable();
+  void NoteDisturbance(const Disturbance& d);
 
   // Windows (TableWindows.cpp).
   bool OpenTableWindow();
@@ -183,6 +216,24 @@ class TableClient {
   std::array<bool, 4> m_paintPending{};  // by window kind
   std::array<std::uint32_t, 4> m_paintDue{};
   std::vector<HandRecord> m_truths;
+  std::vector<int> m_truthOfDeal;  // by deal begun
+  int m_abandoned = 0;
+  int m_finishedBeforeGame = 0;    // deals finished at the tables before the current one
+  int m_movesThisDeal = 0;
+  // The fault planned for the current deal, its moment, and when it comes once reached.
+  SeededDice m_faultDice{1};
+  bool m_faultPlanned = false;
+  bool m_faultDueSet = false;
+  Disturbance m_plannedFault;
+  std::uint32_t m_faultDue = 0;
+  std::vector<Disturbance> m_disturbances;
+  bool m_glyphDamagePending = false;
+  bool m_lobbyOver = false;
+  Rect m_lobbyHome;
+  Form* m_reopenHolder = nullptr;  // holds the timer that opens the next table
+  bool m_reopenPending = false;
+  std::uint32_t m_reopenDue = 0;
+  int m_tablesOpened = 1;
   std::array<int, 4> m_ratings{};
   std::array<int, 4> m_newRatings{};
   bool m_showNewRatings = false;

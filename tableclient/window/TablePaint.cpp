@@ -47,6 +47,7 @@ void TableClient::DrawTable() {
   TableScene scene = BuildTableScene(m_game, Context(), shown);
   if (m_options.highlightUser) scene.highlightedSeat = 0;
   Image image = RenderTable(scene, m_layout, GameFace(), &m_drawn);
+  if (m_glyphDamagePending && DamageGlyphPixel(image)) m_glyphDamagePending = false;
   m_table->canvas().drawImage({0, 0}, image);
 }
 

@@ -137,6 +137,9 @@ void TableClient::CloseTableWindows() {
 }
 
 void TableClient::Close() {
+  m_reopenPending = false;
+  if (m_reopenHolder) m_reopenHolder->close();
+  m_reopenHolder = nullptr;
   if (m_table) m_table->close();  // its unload closes the sub-windows
   CloseTableWindows();
   if (m_lobby) m_lobby->close();

@@ -92,6 +92,11 @@ TEST_F(Glyphs, BidValues) {
   picture = MakeTableCapture(300, 40, testing::Felt);
   DrawText(picture, DrawText(picture, 20, 10, "Bid:1") + 12, 10, "0");
   EXPECT_EQ(Keyword("Bid:"), "Bid:1");
+  // An unreadable second digit leaves the value unread, never "1".
+  picture = MakeTableCapture(300, 40, testing::Felt);
+  const int after = DrawText(picture, 20, 10, "Bid:1");
+  testing::FillRect(picture, after + 1, 10, after + 3, 22, 0);
+  EXPECT_EQ(Keyword("Bid:"), "Bid:");
 }
 
 TEST_F(Glyphs, KeywordStartIsWhereTheMatchingKeywordBegins) {

@@ -13,7 +13,8 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
                                    "--seat", "E", "--names", "a,b,c,d", "--table", "77", "--host",
                                    "h", "--language", "6", "--score-title", "Puntuacion de picas",
                                    "--truth", "Truth", "--dnil-pass", "--suicide", "--at", "0,0",
-                                   "--speed", "10", "--layout", "42", "--highlight", "--games", "2", "--user-bids", "--bid-wait", "2500"},
+                                   "--speed", "10", "--layout", "42", "--highlight", "--games", "2", "--user-bids", "--bid-wait", "2500",
+                                   "--faults", "30", "--fault-seed", "5"},
                                   options, error))
       << error;
   EXPECT_EQ(options.game.seed, 99u);
@@ -37,13 +38,15 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
   EXPECT_EQ(options.actionDelayMs, 10);
   EXPECT_EQ(options.layoutSeed, 42u);
   EXPECT_TRUE(options.highlightUser);
+  EXPECT_DOUBLE_EQ(options.faultShare, 0.3);
+  EXPECT_EQ(options.faultSeed, 5u);
 }
 
 TEST(ArgumentsTest, BadCommandLinesAreRefused) {
   for (std::vector<std::string> args :
        {std::vector<std::string>{"--colour"}, {"--seed"}, {"--seed", "x"}, {"--seat", "Q"},
         {"--names", "a,b,c"}, {"--names", "a,,c,d"}, {"--language", "11"}, {"--at", "5"},
-        {"--deals", "-1"}, {"--games", "-2"}}) {
+        {"--deals", "-1"}, {"--games", "-2"}, {"--faults", "101"}}) {
     TableClientOptions options;
     std::string error;
     EXPECT_FALSE(ParseTableArguments(args, options, error)) << args[0];

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "platform/virtual/VirtualProgram.h"
 #include "tableclient/engine/Bots.h"
@@ -255,6 +257,48 @@ TEST_F(TableOnDesktop, SlowRepaintShowsEveryChangeLate) {
   EXPECT_EQ(program->formImage("frmTable").pixels, waiting.pixels);
   desktop.runFor(1100);
   EXPECT_NE(program->formImage("frmTable").pixels, waiting.pixels);
+}
+
+// Faults at random moments: each deal's fault is noted against it, a deal cut off by the
+// table's closing has no truth and a new table takes over, and the same seed meets the same
+// faults.
+TEST_F(TableOnDesktop, RandomFaultsAreNotedPerDealAndAClosedTableIsFollowedByANewOne) {
+  std::filesystem::path truthFolder;
+  auto play = [&](const std::string& name) {
+    TableClientOptions options = QuickOptions();
+    options.maxDeals = 14;
+    options.faultShare = 1;
+    options.faultSeed = 3;
+    options.reopenDelayMs = 500;
+    options.truthFolder = truthFolder = TestFolder(name);
+    Start(options);
+    for (int kind = LastTrickKind; kind <= ScoreKind; ++kind) table->PressButton(kind);
+    EXPECT_TRUE(desktop.runUntil([&] { return table->finished(); }, 60 * 60 * 1000));
+    std::vector<std::string> notes;
+    for (const Disturbance& d : table->disturbances()) notes.push_back(DescribeDisturbance(d));
+    return notes;
+  };
+  const std::vector<std::string> notes = play("faults1");
+  EXPECT_EQ(table->dealsPlayed() + table->dealsAbandoned(), 14);
+  ASSERT_GE(table->dealsAbandoned(), 1) << "seed 3 closes a table in the middle of a deal";
+  int lastDeal = 0;
+  for (const Disturbance& d : table->disturbances()) {
+    EXPECT_GT(d.deal, lastDeal) << "one fault a deal at most";
+    lastDeal = d.deal;
+    EXPECT_EQ(table->truthOfDeal(d.deal) == 0, d.kind == FaultKind::TableClosed) << DescribeDisturbance(d);
+  }
+  // Truths are numbered over the finished deals, in order.
+  int truth = 0;
+  for (int deal = 1; deal <= table->dealsBegun(); ++deal)
+    if (table->truthOfDeal(deal) != 0) EXPECT_EQ(table->truthOfDeal(deal), ++truth);
+  EXPECT_EQ(truth, table->dealsPlayed());
+  // The table that took over carries another number.
+  EXPECT_TRUE(HasTitle(TableTitle(EnglishLanguage, std::to_string(1234 + table->dealsAbandoned()), "ann")));
+  std::ifstream file(truthFolder / "faults.txt", std::ios::binary);
+  const std::string lines{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), static_cast<long>(notes.size()));
+  table.reset();
+  EXPECT_EQ(play("faults2"), notes);
 }
 
 }  // namespace
