@@ -160,8 +160,9 @@ std::optional<HelpBidAdvice> AdviseBid(const std::array<std::string, 4>& bids, b
 void Show_HelpBid(App& app) {
   const CounterDisplays& c = app.record.counterDisplays;
   const TeamScores team = TeamScoresOfRow(c.scoreRow, app.SeatRotation[0]);
+  // The bids read by the latest bid pass: the deal's own bids are kept only once all four are in.
   const std::optional<HelpBidAdvice> advice =
-      AdviseBid(app.reading.SeatBids, c.scoreRows > 0, team.scores[0], team.scores[1],
+      AdviseBid(app.deal.bids, c.scoreRows > 0, team.scores[0], team.scores[1],
                 app.counters.BidsRead, !app.settings.logFile.empty());
   if (!advice) return;
   HelperWindow& w = app.windows.helpBid;
