@@ -78,9 +78,8 @@ void DrawPattern(Image& image, Rect cell, char32_t cp, Color color)
 
 // An ASCII letter in whole-pixel steps as large as the cell allows, standing on the cell's
 // bottom; a cell too small for 5 x 7 squeezes the letter into it.
-void DrawLetter(Image& image, Rect cell, char32_t cp, bool bold, Color color)
+void DrawLetter(Image& image, Rect cell, const uint8_t* columns, bool bold, Color color)
 {
-    const uint8_t* columns = AsciiFont[cp - 0x20];
     const int w = std::max(1, cell.width() - 1);
     const int h = std::max(1, cell.height());
     const int scale = std::max(1, std::min(w / 5, h / 7));
@@ -100,10 +99,15 @@ void DrawLetter(Image& image, Rect cell, char32_t cp, bool bold, Color color)
     }
 }
 
-void DrawGlyph(Image& image, Rect cell, char32_t cp, bool bold, Color color)
+// Character 174 of the Symbol font is an arrow to the right.
+constexpr uint8_t SymbolArrow[5] = {0x08, 0x08, 0x2A, 0x1C, 0x08};
+
+void DrawGlyph(Image& image, Rect cell, char32_t cp, const Font& font, Color color)
 {
-    if (cp > 0x20 && cp < 0x7F)
-        DrawLetter(image, cell, cp, bold, color);
+    if (cp == 0xAE && font.name == "Symbol")
+        DrawLetter(image, cell, SymbolArrow, font.bold, color);
+    else if (cp > 0x20 && cp < 0x7F)
+        DrawLetter(image, cell, AsciiFont[cp - 0x20], font.bold, color);
     else
         DrawPattern(image, cell, cp, color);
 }
@@ -146,7 +150,7 @@ void RasterText(Image& image, Point at, const std::string& text, const Font& fon
         const char32_t cp = DecodeUtf8(text, pos, length);
         const int w = CharWidth(font, FullWidth(cp));
         if (cp != U' ')
-            DrawGlyph(image, {x, top, x + w, bottom}, cp, font.bold, color);
+            DrawGlyph(image, {x, top, x + w, bottom}, cp, font, color);
         x += w;
     }
 }
