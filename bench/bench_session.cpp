@@ -9,6 +9,7 @@
 //   SCORLET_BENCH_LONG=1 bench_session --benchmark_filter=Memory
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -18,7 +19,6 @@
 #include <memory>
 #include <string>
 
-#include "common/WorkFiles.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
 #include "companion/recognition/TableReading.h"
@@ -45,6 +45,9 @@ double ResidentMiB() {
 
 // The directory the benchmark was started in (start-up makes each companion's folder current).
 const std::filesystem::path startFolder = std::filesystem::current_path();
+
+// Heap in use in MiB (what the allocator handed out and was not given back).
+double HeapInUseMiB() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
 
 // A fresh program folder (no work files from an earlier run) under the starting directory.
 std::filesystem::path FreshFolder(const std::string& name) {
@@ -88,7 +91,14 @@ class Session {
   bool started() const { return m_started; }
   App& app() { return m_companion->app(); }
   VirtualDesktop& desktop() { return m_desktop; }
-  std::size_t recorded() const { return ScanWorkFolder(m_folder / "Work").recordStems.size(); }
+  // The record files in Work/ (past the 999th of a day their numbers have four digits).
+  std::size_t recorded() const {
+    std::size_t n = 0;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder / "Work", ec))
+      if (entry.path().extension() == ".spd") ++n;
+    return n;
+  }
   int dealsPlayed() const { return m_dealsBefore + (m_table ? m_table->dealsPlayed() : 0); }
 
   // Plays on until `deals` deals have been played in all; false when the table stalls.
@@ -181,8 +191,9 @@ void BM_Session100Deals(benchmark::State& state) {
 }
 BENCHMARK(BM_Session100Deals)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
-// Resident memory after 100 and 1,000 deals and after `range(0)` deals, one new table every 100
-// deals; a line on the standard error after every thousand deals shows the trend.
+// Resident memory and heap in use after 100 and 1,000 deals and after `range(0)` deals, one new
+// table every 100 deals; a line on the standard error after every hundred deals (every thousand
+// past the first) shows the trend.
 void BM_MemoryOverDeals(benchmark::State& state) {
   const int deals = static_cast<int>(state.range(0));
   for (auto _ : state) {
@@ -191,15 +202,19 @@ void BM_MemoryOverDeals(benchmark::State& state) {
       state.SkipWithError("the companion did not start");
       return;
     }
-    for (int step = 100; step <= deals; step = step < 1000 ? 1000 : step + 1000) {
+    for (int step = 100; step <= deals; step += step < 1000 ? 100 : 1000) {
       if (!s.PlayUntil(step)) {
         state.SkipWithError("the session stalled");
         return;
       }
       const double rss = ResidentMiB();
-      if (step == 100 || step == 1000 || step == deals)
+      const double heap = HeapInUseMiB();
+      if (step == 100 || step == 1000 || step == deals) {
         state.counters["rss_mib_" + std::to_string(step)] = rss;
-      std::fprintf(stderr, "after %d deals: %.1f MiB resident, %zu recorded\n", step, rss, s.recorded());
+        state.counters["heap_mib_" + std::to_string(step)] = heap;
+      }
+      std::fprintf(stderr, "after %d deals: %.1f MiB resident, %.1f MiB heap in use, %zu recorded\n",
+                   step, rss, heap, s.recorded());
     }
     state.counters["recorded"] = static_cast<double>(s.recorded());
   }
