@@ -126,6 +126,7 @@ class Session {
  private:
   void NextTable() {
     if (m_table) {
+      m_desktop.runFor(8000);  // the companion reads and records the table's last deal
       m_dealsBefore += m_table->dealsPlayed();
       m_table->Close();
       m_table.reset();
