@@ -18,6 +18,8 @@
 //
 //   scorlet-pictures --folder DIR --out DIR [--deals N] [--seed S]
 //
+// Exit status 0 when every window above was pictured and written, 1 otherwise, 2 for a bad
+// command line or folder.
 // The folder gets its own ScorletS.INI (the user South, every window placed, an alert list
 // naming West); the program runs on a Japanese code page so that the remaining-cards box,
 // configured by its Japanese key, can be turned on; the interface stays English.
@@ -253,8 +255,13 @@ int main(int argc, char** argv) {
       std::printf("could not write %s\n", path.c_str());
     }
   }
+  bool all = true;
   for (const char* file : {"main", "counter-left", "counter-right", "score", "cardplay", "remaining",
-                           "board", "board-dnil", "helpbid", "askalert", "messages", "table"})
-    if (images.count(file) == 0) std::printf("no picture: %s\n", file);
-  return written > 0 ? 0 : 1;
+                           "board", "board-dnil", "helpbid", "askalert", "messages", "table"}) {
+    if (images.count(file) == 0) {
+      std::printf("no picture: %s\n", file);
+      all = false;
+    }
+  }
+  return all && written == static_cast<int>(images.size()) ? 0 : 1;
 }
