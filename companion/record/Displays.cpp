@@ -3,6 +3,7 @@
 // the shown cards of the main window. The counters and the score window are not built here.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "companion/main/App.h"
 #include "companion/record/LiveCards.h"
@@ -72,19 +73,23 @@ void ToggleTopWindow(App& app) {
   if (table != 0) app.desktop.setTopmost(table, mainOnTop);
 }
 
+constexpr std::string_view MyBoxCaption = "Remaining Cards";
+
 // The mirror of the remaining-cards box, set up when it is first drawn.
 Form* MyBoxForm(App& app) {
   HelperWindow& w = app.windows.myBox;
   if (!w.loaded() && !app.settings.remainingCardsPos.used()) return nullptr;
-  const bool fresh = w.form == nullptr || !w.form->loaded();
+  // Taking over a table loads the form (hidden) already; it is set up and put in its configured
+  // place the first time it is drawn, which its caption tells.
+  const bool setUp = w.form != nullptr && w.form->loaded() && w.form->caption() == MyBoxCaption;
   Form& form = LoadHelper(app.forms, w);
-  if (fresh) {
+  if (!setUp) {
     const WindowPos pos = app.settings.remainingCardsPos;
-    form.setCaption("Remaining Cards");
+    form.setCaption(std::string(MyBoxCaption));
     form.setBorderStyle(BorderStyle::None);
     form.setBounds(Rect{pos.x, pos.y, pos.x + MyBoxSize.width, pos.y + MyBoxSize.height});
     form.setClientSize(MyBoxSize);
-    form.setToolTip("Remaining Cards");
+    form.setToolTip(std::string(MyBoxCaption));
     form.onClick = [&app] { ToggleTopWindow(app); };
   }
   return &form;

@@ -28,6 +28,7 @@ constexpr int MaxEventsPerInstant = 10000;
 
 constexpr Color FrameColor = Rgb(192, 192, 192);
 constexpr Color CaptionColor = Rgb(0, 0, 128);
+constexpr Color MenuBarColor = Rgb(212, 208, 200);
 constexpr Color ScreenColor = Rgb(0, 128, 128);
 
 } // namespace
@@ -192,6 +193,19 @@ Image VirtualDesktop::windowImage(WindowHandle handle) const
         const Font titleFont{"Tahoma", 8, true};
         RasterText(image, {bar.left + 4, bar.top + (bar.height() - TextHeight(titleFont)) / 2}, w->title, titleFont,
                    Colors::White);
+    }
+    if (w->frame.menuBar > 0 && w->menuTitles) {
+        // The menu bar: the shown menus' titles side by side, "&" marks left out.
+        const Font menuFont{"Tahoma", 8, false};
+        const int top = w->frame.border + w->frame.caption;
+        FillClipped(image, {w->frame.border, top, r.width() - w->frame.border, top + w->frame.menuBar}, MenuBarColor);
+        int x = w->frame.border + 6;
+        for (std::string title : w->menuTitles()) {
+            std::erase(title, '&');
+            RasterText(image, {x, top + (w->frame.menuBar - TextHeight(menuFont)) / 2}, title, menuFont,
+                       Colors::Black);
+            x += TextWidth(title, menuFont) + 12;
+        }
     }
     if (!w->minimized) {
         const Image client = w->clientImage();

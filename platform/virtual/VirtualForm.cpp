@@ -139,6 +139,13 @@ VirtualForm::VirtualForm(VirtualProgram& program, VirtualDesktop& desktop, std::
     VirtualDesktop::Window* w = m_desktop.find(m_handle);
     w->render = [this] { return render(); };
     w->stateChanged = [this] { syncFromWindow(); };
+    w->menuTitles = [this] {
+        std::vector<std::string> titles;
+        for (const auto& menu : menus())
+            if (menu->visible())
+                titles.push_back(menu->caption());
+        return titles;
+    };
     storeBounds(DefaultBounds);
     m_lastClientSize = w->clientSize();
     m_canvas = ImageCanvas(m_lastClientSize, backColor());

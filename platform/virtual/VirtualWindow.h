@@ -22,6 +22,7 @@ struct VirtualDesktop::Window {
     std::function<void()> paint;
     std::function<Image()> render;      // a form: its client area as it shows
     std::function<void()> stateChanged; // a form: the desktop changed the window
+    std::function<std::vector<std::string>()> menuTitles; // a form: its menu bar's shown titles
 
     struct Overlay {
         Point at; // whole-window coordinates

@@ -6,6 +6,8 @@
 
 #include "companion/bidhelp/BidHelp.h"
 #include "companion/main/App.h"
+#include "tableclient/engine/Rules.h"
+#include "tableclient/window/TableClient.h"
 #include "tests/companion/CompanionHarness.h"
 
 namespace scorlet::companion {
@@ -168,6 +170,45 @@ TEST_F(HelpBidWindowTest, ConfiguredPlaceAndNothingToShow) {
   EXPECT_EQ(app.windows.helpBid.form->bounds().top, 40);
   HideHelpBid(app);
   EXPECT_FALSE(app.windows.helpBid.form->visible());
+}
+
+// Beside a table that waits for the user's bid: when the helper opens in the third or fourth
+// seat, its advice is made from the bids the table shows (the bid pass keeps the deal's bids for
+// the record only once all four are in). The event log makes the helper show in every deal.
+TEST(HelpBidSessionTest, AdviceIsMadeFromTheBidsOnTheTable) {
+  testing::Harness h("HelpBidSession");
+  h.WriteIni("MyYahooID=South\r\nHelpBidIn4thSeat=(900,40)\r\nlog=ScorletS.log\r\n");
+  ASSERT_TRUE(h.Start(false));
+  App& app = h.app();
+  auto program = h.desktop.startProgram("SpadesTable", h.folder.string());
+  table::TableClientOptions options;
+  options.game.seed = 12;
+  options.userBids = true;
+  options.dealPauseMs = 5000;
+  table::TableClient client(*program, *program, options);
+  ASSERT_TRUE(client.Open());
+  const HelperWindow& w = app.windows.helpBid;
+  int checked = 0;
+  for (int deal = 0; deal < 4; ++deal) {
+    ASSERT_TRUE(h.desktop.runUntil([&] { return client.waitingForUser(); }, 3u * 60u * 1000u));
+    if (h.desktop.runUntil([&] { return w.form != nullptr && w.form->visible(); }, 3000)) {
+      // Display positions 1, 2, 3: the left-hand opponent, the partner, the right-hand opponent.
+      std::array<std::string, 4> shown;
+      for (int p = 1; p < 4; ++p) {
+        const int seat = table::SeatAtPosition(options.userSeat, p);
+        shown[static_cast<std::size_t>(p)] = table::BidTextOf(
+            client.game().deal().bids[static_cast<std::size_t>(seat)], client.game().setup().options);
+      }
+      const std::string you = h.program->caption("frmHelpBid", "YouBid(0)");
+      EXPECT_EQ(you.substr(0, you.find(',')), shown[2]) << "deal " << deal + 1;
+      if (w.form->caption() == "Help 4-th Bid") {
+        EXPECT_EQ(h.program->caption("frmHelpBid", "TheyBid(0)"), shown[1] + ", " + shown[3]);
+      }
+      ++checked;
+    }
+    ASSERT_TRUE(client.SubmitBid(table::Bid::Number(3)));
+  }
+  EXPECT_GE(checked, 1);
 }
 
 }  // namespace

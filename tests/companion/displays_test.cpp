@@ -2,6 +2,7 @@
 // of the cells, the remaining-cards box and the overlays on the table window.
 #include <gtest/gtest.h>
 
+#include "common/CodePage.h"
 #include "common/WorkFiles.h"
 #include "companion/main/App.h"
 #include "companion/main/MainLoop.h"
@@ -419,6 +420,27 @@ TEST(LiveCardsTest, TricksReachTheGridTheShownCardsAndTheBox) {
   EXPECT_EQ(c.live.tricksSeen, 1);
   EXPECT_EQ(c.shown[1][Hearts].voidFlag, 0);
   EXPECT_FALSE(c.remaining.played[Spades][12]);
+}
+
+// The remaining-cards box is loaded when the table is taken over and drawn once a card is
+// played: it stands where the settings put it, not in the screen's corner over the game's windows.
+TEST(RemainingCardsBoxTest, StandsInItsConfiguredPlace) {
+  VirtualDesktopConfig config;
+  config.codePage = 932;  // the box's key is a Japanese one
+  testing::Harness h("RemainingBoxPlace", config);
+  h.WriteIni(ToAnsi("残りのカード=(900,650)\r\n", CodePage::Japanese));
+  ASSERT_TRUE(h.Start());
+  h.GoOnline();
+  App& app = h.app();
+  ASSERT_TRUE(app.windows.myBox.loaded());
+  RemovePlayedCard(app, Spades, 14);
+  ASSERT_NE(app.windows.myBox.form, nullptr);
+  EXPECT_TRUE(app.windows.myBox.form->visible());
+  const Rect at = app.windows.myBox.form->bounds();
+  EXPECT_EQ(at.left, 900);
+  EXPECT_EQ(at.top, 650);
+  RemovePlayedCard(app, Spades, 13);
+  EXPECT_EQ(app.windows.myBox.form->bounds().left, 900);
 }
 
 }  // namespace
