@@ -289,8 +289,10 @@ TEST_F(TableOnDesktop, RandomFaultsAreNotedPerDealAndAClosedTableIsFollowedByANe
   }
   // Truths are numbered over the finished deals, in order.
   int truth = 0;
-  for (int deal = 1; deal <= table->dealsBegun(); ++deal)
-    if (table->truthOfDeal(deal) != 0) EXPECT_EQ(table->truthOfDeal(deal), ++truth);
+  for (int deal = 1; deal <= table->dealsBegun(); ++deal) {
+    if (table->truthOfDeal(deal) == 0) continue;
+    EXPECT_EQ(table->truthOfDeal(deal), ++truth);
+  }
   EXPECT_EQ(truth, table->dealsPlayed());
   // The table that took over carries another number.
   EXPECT_TRUE(HasTitle(TableTitle(EnglishLanguage, std::to_string(1234 + table->dealsAbandoned()), "ann")));
