@@ -7,6 +7,7 @@
 # and close on WM_CLOSE; ScorletSut.exe then writes the pages from the companion's work files.
 # Then, at a German table whose score window the companion cannot find, the seat overlays, the
 # German message in the messages window, and a restart taking the overlays off the table window.
+# Then two deals at a German table, each recorded equal to the table's record of it.
 # Then, on a Japanese system, the main window in Japanese.
 #
 #   companion_e2e.sh WIN_BUILD_DIR RUN_DIR PREFIX
@@ -77,6 +78,19 @@ if [ "${1:-}" = "--session" ]; then
     companion_pid=$!
     timeout 200 wine companion_e2e_probe.exe message > probe-$mode.out 2>&1 &
     probe_pid=$!
+  elif [ "$mode" = german ]; then
+    # Two whole deals at a German table (language row 3), each recorded equal to the table's own
+    # record of it.
+    printf '%s\r\n' 'log=events.log' 'MyYahooID=South' > ScorletS.INI
+    rm -f Alert.TXT
+    rm -rf Work Truth
+    wine SpadesTable.exe --deals 2 --close-when-done --speed 60 --deal-pause 3000 --language 3 \
+      --truth Truth > table.out 2>&1 &
+    table_pid=$!
+    timeout 150 wine ScorletS.exe > companion.out 2>&1 &
+    companion_pid=$!
+    timeout 150 wine companion_e2e_probe.exe follow 120 > probe-$mode.out 2>&1 &
+    probe_pid=$!
   else
     printf 'JPN=yes\r\n' > ScorletS.INI
     table_pid=""
@@ -98,13 +112,7 @@ if [ "${1:-}" = "--session" ]; then
   fi
   cat "probe-$mode.out"
   log_ok=0
-  if [ "$mode" = western ]; then
-    if grep -q "Online ==> OffLine" events.log 2>/dev/null; then
-      echo "event log: $(tr -d '\r' < events.log | tail -n 1)"
-    else
-      echo "FAILED: no ' Online ==> OffLine' line in the event log"; log_ok=1
-    fi
-    echo "two games at the table took $(( $(date +%s) - started )) s"
+  if [ "$mode" = western ] || [ "$mode" = german ]; then
     # Every deal played was recorded, and every work file the companion wrote is the table's
     # record of that deal, byte for byte.
     played=0 recorded=0 equal=0
@@ -122,6 +130,14 @@ if [ "${1:-}" = "--session" ]; then
       for work in Work/[0-9]*.spd; do [ -f "$work" ] && { echo "-- $work"; tr -d '\r' < "$work"; }; done
       grep -h -i 'not recorded\|record' companion.out | tail -n 20
     fi
+  fi
+  if [ "$mode" = western ]; then
+    if grep -q "Online ==> OffLine" events.log 2>/dev/null; then
+      echo "event log: $(tr -d '\r' < events.log | tail -n 1)"
+    else
+      echo "FAILED: no ' Online ==> OffLine' line in the event log"; log_ok=1
+    fi
+    echo "two games at the table took $(( $(date +%s) - started )) s"
     # The pages of the recorded deals: the index names each game's page, and the pages hold
     # every deal.
     # ScorletSut.exe writes the pages, then waits for its End: closed once the index is there.
@@ -187,10 +203,11 @@ run_session() {  # mode, extra wine-env options
     cp "$0" "$1" "$2" "$3" "$app/" && cd "$app" && "$4" --session "$5" "$6"' \
     "${exes[@]}" "$here/companion_e2e.sh" "$mode" "$run_dir" || status=1
 }
-# E2E_MODES picks sessions when trying one out by hand (default: all three).
-modes=" ${E2E_MODES:-western message japanese} "
+# E2E_MODES picks sessions when trying one out by hand (default: all four).
+modes=" ${E2E_MODES:-western message german japanese} "
 [[ "$modes" == *" western "* ]] && run_session western
 [[ "$modes" == *" message "* ]] && run_session message
+[[ "$modes" == *" german "* ]] && run_session german
 if [[ "$modes" == *" japanese "* ]]; then
   if command -v localedef >/dev/null && [ -f /usr/share/i18n/locales/ja_JP ]; then
     run_session japanese -j
