@@ -201,7 +201,8 @@ void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows
         break;
       }
     }
-    const int height = std::min(bottom, rows * ScoreRowPitch + 6);
+    // The latest row whole: when the block is taller than the picture, its top is left out.
+    const int height = std::min({bottom, rows * ScoreRowPitch + 6, PictureHeight - RowsTop});
     const int sourceTop = bottom - height;
     for (std::size_t c = 0; c < 2; ++c) {
       Image part(ColumnWidth, height, Colors::White);
