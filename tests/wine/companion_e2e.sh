@@ -49,17 +49,25 @@ if [ "${1:-}" = "--session" ]; then
     # question, the bids painted beside the seats and the counts of the debug labels (one of them
     # opens the score window). With a log file the bid helper shows in
     # the third and fourth seat whatever the score. West is on the alert list.
+    # Every window has a place of its own on the 1280 x 1024 screen: the table at the corner,
+    # the main window at the right edge, the game's score window, the bid helper and the board
+    # between them, the card-play window and the score window under the main window, the
+    # counters under the table (the card-play window's place comes from the position file).
     printf '%s\r\n' 'log=events.log' 'CFG=positions.cfg' 'MyYahooID=South' \
-      'BidTrickCounter=(10,720),(10,820)' 'CountCards=(230,720)' 'PasteScoreTable=(890,800)' \
-      'HelpBidIn4thSeat=(890,660)' 'BiddingBoard=(640,720)' 'AskAlert=(1100,960)' \
+      'BidTrickCounter=(10,835),(240,835)' 'CountCards=(874,650)' 'PasteScoreTable=(874,775)' \
+      'HelpBidIn4thSeat=(620,250)' 'BiddingBoard=(620,400)' 'AskAlert=(1100,960)' \
       'BoldBidTrick=yes' 'DebugWindow=yes' > ScorletS.INI
+    printf '%s\r\n' '1280  PC Screen Width' '872 0 646  Scorlet Window' '0 0  Spades Window' \
+      '0 0  Score Window' '0 0  Last Hand Window' '0 0  Last Trick Window' \
+      '874 650  Card Play Window' '10 835  Left Counter' '240 835  Right Counter' > positions.cfg
     printf 'West(Overbidder),\r\n' > Alert.TXT
     rm -rf Work Truth GameRec
     started=$(date +%s)
     # Seed 202 plays two whole games in 12 deals (each ends a little past 500), about 6 minutes
     # at this pace; the first seed plays 36.
     wine SpadesTable.exe --games "$games" --seed 202 --close-when-done --speed 150 --deal-pause 5000 \
-      --user-bids --bid-wait 5000 --truth Truth > table.out 2>&1 &
+      --user-bids --bid-wait 5000 --truth Truth \
+      --score-at 620,0 --last-hand-at 0,705 --last-trick-at 620,640 > table.out 2>&1 &
     table_pid=$!
     timeout 720 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!
