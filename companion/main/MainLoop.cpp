@@ -169,6 +169,11 @@ void Timer1_Timer(App& app) {
 
   if (slots.Armed(SlotTrickStep)) {
     if (app.windows.board.kept()) HideBoardWindows(app);
+    // The bid advice is about the bidding only: it goes when the play begins, also when the
+    // bidding board was not in use or the advice was a fourth-seat one (not kept on top).
+    HelperWindow& helpBid = app.windows.helpBid;
+    if (helpBid.form != nullptr && helpBid.form->loaded() && helpBid.form->visible())
+      HideHelpBid(app);
     if (counters.MyTurnSeen == 0 && TestMyTurn(app)) {
       MakeTopmost(app.desktop, app.game.TableWindow);
       DrawSeatOverlays(app);

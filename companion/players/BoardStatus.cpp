@@ -158,10 +158,7 @@ void HideBoardWindows(App& app) {
     HideHelper(w.board);
   }
   app.counters.boardStep = BoardState::BidHanded;
-  if (w.helpBid.kept()) {
-    HideHelpBid(app);
-    HideHelper(w.helpBid);
-  }
+  if (w.helpBid.state != HelperState::NotLoaded) HideHelpBid(app);
 }
 
 }  // namespace scorlet::companion

@@ -262,6 +262,9 @@ LastHandReading ReadLastHandPicture(const PanelCapture& picture, const GlyphTabl
 
   reading.outcome = LastHandOutcome::Unreadable;
   int top = band + LastHandTextBelowBand;
+  // Before the first deal at a table ends, the window shows its four lines without a name or a
+  // card: nothing to read yet, which is no failure. A blank line beside written ones is.
+  int blankLines = 0;
   for (size_t line = 0; line < 4; ++line, top += LinePitch) {
     const ColumnCodes codes = PanelLineCodes(picture, top, 1, std::max(1, picture.width() - 1));
     int pos = 1;
@@ -270,6 +273,10 @@ LastHandReading ReadLastHandPicture(const PanelCapture& picture, const GlyphTabl
     reading.names[line] = Trim(name);
     for (size_t trick = 0; trick < TrickCount; ++trick) {
       std::string text = ReadGlyphRun(glyphs, codes, pos);
+      if (trick == 0 && reading.names[line].empty() && Trim(text).empty()) {
+        ++blankLines;
+        break;
+      }
       uint8_t mark = LeadNone;
       if (text.starts_with("[")) mark = LeadLed;
       if (text.starts_with("(")) mark = LeadParen;
@@ -282,6 +289,12 @@ LastHandReading ReadLastHandPicture(const PanelCapture& picture, const GlyphTabl
       reading.marks[line][trick] = mark;
     }
   }
+  if (blankLines == 4) {
+    reading = {};
+    reading.outcome = LastHandOutcome::NoRows;
+    return reading;
+  }
+  if (blankLines > 0) return reading;
   reading.outcome = LastHandOutcome::Read;
   return reading;
 }

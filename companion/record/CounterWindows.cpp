@@ -4,6 +4,7 @@
 
 #include "companion/main/App.h"
 #include "companion/main/MainLoop.h"
+#include "companion/recognition/PanelReaders.h"
 #include "companion/recognition/TableReading.h"
 #include "companion/record/Record.h"
 #include "platform/Window.h"
@@ -121,6 +122,8 @@ void ClrCounter(App& app, CounterSide side) {
 namespace {
 
 constexpr int NameWidth = 65;
+constexpr int NameLeft = 4;
+constexpr int NamePitch = 59;
 constexpr int NameTop = 2;
 constexpr int PictureTop = 20;
 constexpr int PictureHeight = 22 + 5 * 16 + 4;
@@ -158,7 +161,8 @@ void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows
     form.setBackColor(app.BackColor());
     for (int k = 0; k < 4; ++k) {
       Label& l = form.addLabel("MyName(" + std::to_string(k) + ")");
-      l.setBounds({k * (NameWidth - 5), NameTop, k * (NameWidth - 5) + NameWidth - 5, NameTop + 16});
+      const int left = NameLeft + k * NamePitch;
+      l.setBounds({left, NameTop, left + NamePitch, NameTop + 16});
       l.setFont(NameFont);
     }
     PictureBox& pic = form.addPicture("pic");
@@ -177,9 +181,16 @@ void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows
   Canvas& canvas = pic->canvas();
   canvas.clear(Colors::White);
   const recognition::PanelCapture picture = CaptureGameWindow(app, KindScore);
-  if (!picture.empty()) {
+  // The rows the table holds now, when they can be read: before the first deal of a game is
+  // scored it holds only its header, and there is nothing to copy.
+  const recognition::ScoreReading reading =
+      picture.empty() ? recognition::ScoreReading{}
+                      : recognition::ReadScorePicture(picture, app.reading.glyphs);
+  const bool read = reading.outcome == recognition::ScoreOutcome::Read;
+  if (read) scoreRows = static_cast<int>(reading.rows.size());
+  if (!picture.empty() && scoreRows > 0) {
     // The last rows of the game's table: the block that ends just below the lowest line of ink.
-    const int rows = std::clamp(scoreRows, 1, RowsShown);
+    const int rows = std::min(scoreRows, RowsShown);
     int bottom = picture.height();
     for (int y = picture.height() - 1; y >= 0; --y) {
       bool ink = false;
@@ -190,7 +201,8 @@ void Show_Score(App& app, const std::array<std::string, 4>& names, int scoreRows
         break;
       }
     }
-    const int height = std::min(bottom, rows * ScoreRowPitch + 6);
+    // The latest row whole: when the block is taller than the picture, its top is left out.
+    const int height = std::min({bottom, rows * ScoreRowPitch + 6, PictureHeight - RowsTop});
     const int sourceTop = bottom - height;
     for (std::size_t c = 0; c < 2; ++c) {
       Image part(ColumnWidth, height, Colors::White);

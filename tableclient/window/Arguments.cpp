@@ -90,6 +90,10 @@ const std::map<std::string, ValueSetter>& ValueOptions() {
          o.tableRect = o.tableRect.movedTo(p.x, p.y);
          return true;
        }},
+      // Where the sub-windows open (a screen shared with helper windows wants them apart).
+      {"--last-trick-at", [](auto& o, auto& v) { return ToPoint(v, o.subWindowAt[0]); }},
+      {"--last-hand-at", [](auto& o, auto& v) { return ToPoint(v, o.subWindowAt[1]); }},
+      {"--score-at", [](auto& o, auto& v) { return ToPoint(v, o.subWindowAt[2]); }},
   };
   return table;
 }

@@ -19,6 +19,9 @@
 //   --dnil-pass       a double-nil-pass table
 //   --suicide         a suicide table
 //   --at X,Y          top-left corner of the table window
+//   --last-trick-at X,Y, --last-hand-at X,Y, --score-at X,Y
+//                     top-left corner of that sub-window when it opens (default (700, 20),
+//                     (700, 230), (700, 350))
 //   --speed MS        delay between two moves in milliseconds (default 400)
 //   --deal-pause MS   how long a finished deal stays on show (default 2000)
 //   --faults P        P percent of the deals meet a fault at a random moment (default 0); the

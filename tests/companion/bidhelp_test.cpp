@@ -159,6 +159,27 @@ TEST_F(HelpBidWindowTest, ThirdAndFourthSeatBesideTheTable) {
   EXPECT_TRUE(w.form->visible());
 }
 
+// The advice goes once the play begins, whether it was kept on top (third seat) or not (fourth
+// seat) and whether or not the bidding board was in use.
+TEST_F(HelpBidWindowTest, HiddenWhenThePlayBegins) {
+  App& app = h->app();
+  app.settings.helpBidPos = {30, 40};
+  h->Tick();
+  h->Tick();
+  for (int bidsRead : {2, 3}) {
+    Bid({"", bidsRead == 3 ? "3" : "", "4", "4"}, bidsRead, {430, 0, 450, 0});
+    HelperWindow& w = app.windows.helpBid;
+    ASSERT_NE(w.form, nullptr) << bidsRead;
+    ASSERT_TRUE(w.form->visible()) << bidsRead;
+    EXPECT_FALSE(app.windows.board.kept());
+    app.loop.slots.Arm(SlotTrickStep, h->desktop.now(), 60000);
+    h->Tick();
+    EXPECT_FALSE(w.form->visible()) << bidsRead;
+    EXPECT_NE(w.state, HelperState::Topmost) << bidsRead;
+    app.loop.slots.Disarm(SlotTrickStep);
+  }
+}
+
 TEST_F(HelpBidWindowTest, ConfiguredPlaceAndNothingToShow) {
   App& app = h->app();
   app.settings.helpBidPos = {30, 40};

@@ -8,6 +8,7 @@
 #include "companion/record/CounterWindows.h"
 #include "companion/record/Scoring.h"
 #include "tableclient/engine/Scoring.h"
+#include "tableclient/render/SubViews.h"
 #include "tests/companion/CompanionHarness.h"
 
 namespace scorlet::companion {
@@ -262,6 +263,57 @@ TEST(ScoreWindowTest, NamesAndTheGamesRowsOnlyOnClick) {
   EXPECT_NE(app.frmZ.form->topmost(), before);
   pic->onClick();
   EXPECT_EQ(app.frmZ.form->topmost(), before);
+}
+
+}  // namespace
+}  // namespace scorlet::companion
+
+namespace scorlet::companion {
+namespace {
+
+// The score window over the table's own score window: nothing copied while the game's table
+// holds only its header (no deal of the game scored yet), the rows once there are some, however
+// many rows the last reading had seen.
+TEST(ScoreWindowTest, HeaderOnlyTableCopiesNothingRowsAreCopied) {
+  VirtualDesktopConfig config;
+  config.screen = {1000, 740};
+  Harness h("ScoreWindowRows", config);
+  h.WriteIni("PasteScoreTable=(20,30)\r\n");
+  ASSERT_TRUE(h.Start());
+  h.GoOnline();
+  App& app = h.app();
+  const WindowHandle score = h.desktop.createWindow({"Score", {600, 300, 820, 460}});
+  app.game.GameWindowHandle[KindScore] = score;
+  auto paint = [&](std::vector<table::ScoreLine> rows) {
+    table::ScoreScene scene;
+    scene.sideNames = {"North/South", "East/West"};
+    scene.rows = std::move(rows);
+    Image& surface = h.desktop.surface(score);
+    scene.fixedHeight = surface.height;
+    const Image image = table::RenderScore(scene);
+    for (int y = 0; y < surface.height; ++y)
+      for (int x = 0; x < surface.width; ++x)
+        surface.set(x, y, x < image.width && y < image.height ? image.at(x, y) : Colors::White);
+  };
+  auto inkInPicture = [&] {
+    auto* pic = dynamic_cast<PictureBox*>(app.windows.score.form->control("pic"));
+    const Image copy = pic->canvas().readImage({0, 0, pic->canvas().size().width,
+                                               pic->canvas().size().height});
+    int ink = 0;
+    for (int y = 0; y < copy.height; ++y)
+      for (int x = 0; x < copy.width; ++x) ink += copy.at(x, y) == Colors::Black ? 1 : 0;
+    return ink;
+  };
+
+  paint({});
+  Show_Score(app, {"Lho", "Pard", "Rho", "Me"}, 3);  // rows of the game before
+  EXPECT_EQ(inkInPicture(), 0);
+  // The names keep off the window's edge.
+  EXPECT_GE(app.windows.score.form->control("MyName(0)")->bounds().left, 3);
+
+  paint({{120, 8, 85, 3}, {62, 0, 131, 4}});
+  Show_Score(app, {"Lho", "Pard", "Rho", "Me"}, 0);  // no score read yet this session
+  EXPECT_GT(inkInPicture(), 40);
 }
 
 }  // namespace

@@ -164,6 +164,25 @@ TEST(LastHandReading, ACardWithLeadMarkTwoIsRead) {
   }
 }
 
+// Before the first deal at a table ends the window holds four empty lines: nothing to read yet,
+// in every language, while a single empty line beside written ones is still a failed reading.
+TEST(LastHandReading, NoDealYetIsNothingToReadButABlankLineIsUnread) {
+  for (int language = 1; language <= GameLanguages; ++language) {
+    table::LastHandScene empty;
+    empty.language = language;
+    empty.layoutSeed = static_cast<std::uint32_t>(language) * 7;
+    const LastHandReading reading =
+        ReadLastHandPicture(PanelOf(table::RenderLastHand(empty)), Glyphs(), language);
+    EXPECT_EQ(reading.outcome, LastHandOutcome::NoRows) << language;
+    EXPECT_FALSE(reading.anyName()) << language;
+  }
+  table::LastHandScene scene = testing::OrderedLastHand();
+  scene.names[2] = "";
+  for (auto& cell : scene.cells[2]) cell = "";
+  EXPECT_EQ(ReadLastHandPicture(PanelOf(table::RenderLastHand(scene)), Glyphs(), LangEnglish).outcome,
+            LastHandOutcome::Unreadable);
+}
+
 TEST(LastHandReading, AnyCardNotReadWholeLeavesTheHandUnread) {
   const table::LastHandScene good = testing::OrderedLastHand();
   ASSERT_EQ(ReadLastHandPicture(PanelOf(table::RenderLastHand(good)), Glyphs(), 1).outcome,

@@ -14,7 +14,7 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
                                    "h", "--language", "6", "--score-title", "Puntuacion de picas",
                                    "--truth", "Truth", "--dnil-pass", "--suicide", "--at", "0,0",
                                    "--speed", "10", "--layout", "42", "--highlight", "--games", "2", "--user-bids", "--bid-wait", "2500",
-                                   "--faults", "30", "--fault-seed", "5"},
+                                   "--faults", "30", "--fault-seed", "5", "--score-at", "620,0"},
                                   options, error))
       << error;
   EXPECT_EQ(options.game.seed, 99u);
@@ -40,12 +40,14 @@ TEST(ArgumentsTest, EveryOptionReachesTheTable) {
   EXPECT_TRUE(options.highlightUser);
   EXPECT_DOUBLE_EQ(options.faultShare, 0.3);
   EXPECT_EQ(options.faultSeed, 5u);
+  EXPECT_EQ(options.subWindowAt[2], (Point{620, 0}));
+  EXPECT_EQ(options.subWindowAt[1], TableClientOptions{}.subWindowAt[1]);
 }
 
 TEST(ArgumentsTest, BadCommandLinesAreRefused) {
   for (std::vector<std::string> args :
        {std::vector<std::string>{"--colour"}, {"--seed"}, {"--seed", "x"}, {"--seat", "Q"},
-        {"--names", "a,b,c"}, {"--names", "a,,c,d"}, {"--language", "11"}, {"--at", "5"},
+        {"--names", "a,b,c"}, {"--names", "a,,c,d"}, {"--language", "11"}, {"--at", "5"}, {"--last-hand-at", "0"},
         {"--deals", "-1"}, {"--games", "-2"}, {"--faults", "101"}}) {
     TableClientOptions options;
     std::string error;

@@ -7,6 +7,7 @@
 # and close on WM_CLOSE; ScorletSut.exe then writes the pages from the companion's work files.
 # Then, at a German table whose score window the companion cannot find, the seat overlays, the
 # German message in the messages window, and a restart taking the overlays off the table window.
+# Then two deals at a German table, each recorded equal to the table's record of it.
 # Then, on a Japanese system, the main window in Japanese.
 #
 #   companion_e2e.sh WIN_BUILD_DIR RUN_DIR PREFIX
@@ -48,17 +49,25 @@ if [ "${1:-}" = "--session" ]; then
     # question, the bids painted beside the seats and the counts of the debug labels (one of them
     # opens the score window). With a log file the bid helper shows in
     # the third and fourth seat whatever the score. West is on the alert list.
+    # Every window has a place of its own on the 1280 x 1024 screen: the table at the corner,
+    # the main window at the right edge, the game's score window, the bid helper and the board
+    # between them, the card-play window and the score window under the main window, the
+    # counters under the table (the card-play window's place comes from the position file).
     printf '%s\r\n' 'log=events.log' 'CFG=positions.cfg' 'MyYahooID=South' \
-      'BidTrickCounter=(10,720),(10,820)' 'CountCards=(230,720)' 'PasteScoreTable=(890,800)' \
-      'HelpBidIn4thSeat=(890,660)' 'BiddingBoard=(640,720)' 'AskAlert=(1100,960)' \
+      'BidTrickCounter=(10,835),(240,835)' 'CountCards=(874,650)' 'PasteScoreTable=(874,775)' \
+      'HelpBidIn4thSeat=(620,250)' 'BiddingBoard=(620,400)' 'AskAlert=(1100,960)' \
       'BoldBidTrick=yes' 'DebugWindow=yes' > ScorletS.INI
+    printf '%s\r\n' '1280  PC Screen Width' '872 0 646  Scorlet Window' '0 0  Spades Window' \
+      '0 0  Score Window' '0 0  Last Hand Window' '0 0  Last Trick Window' \
+      '874 650  Card Play Window' '10 835  Left Counter' '240 835  Right Counter' > positions.cfg
     printf 'West(Overbidder),\r\n' > Alert.TXT
     rm -rf Work Truth GameRec
     started=$(date +%s)
     # Seed 202 plays two whole games in 12 deals (each ends a little past 500), about 6 minutes
     # at this pace; the first seed plays 36.
     wine SpadesTable.exe --games "$games" --seed 202 --close-when-done --speed 150 --deal-pause 5000 \
-      --user-bids --bid-wait 5000 --truth Truth > table.out 2>&1 &
+      --user-bids --bid-wait 5000 --truth Truth \
+      --score-at 620,0 --last-hand-at 0,705 --last-trick-at 620,640 > table.out 2>&1 &
     table_pid=$!
     timeout 720 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!
@@ -76,6 +85,19 @@ if [ "${1:-}" = "--session" ]; then
     timeout 200 wine ScorletS.exe > companion.out 2>&1 &
     companion_pid=$!
     timeout 200 wine companion_e2e_probe.exe message > probe-$mode.out 2>&1 &
+    probe_pid=$!
+  elif [ "$mode" = german ]; then
+    # Two whole deals at a German table (language row 3), each recorded equal to the table's own
+    # record of it.
+    printf '%s\r\n' 'log=events.log' 'MyYahooID=South' > ScorletS.INI
+    rm -f Alert.TXT
+    rm -rf Work Truth
+    wine SpadesTable.exe --deals 2 --close-when-done --speed 60 --deal-pause 3000 --language 3 \
+      --truth Truth > table.out 2>&1 &
+    table_pid=$!
+    timeout 150 wine ScorletS.exe > companion.out 2>&1 &
+    companion_pid=$!
+    timeout 150 wine companion_e2e_probe.exe follow 120 > probe-$mode.out 2>&1 &
     probe_pid=$!
   else
     printf 'JPN=yes\r\n' > ScorletS.INI
@@ -98,13 +120,7 @@ if [ "${1:-}" = "--session" ]; then
   fi
   cat "probe-$mode.out"
   log_ok=0
-  if [ "$mode" = western ]; then
-    if grep -q "Online ==> OffLine" events.log 2>/dev/null; then
-      echo "event log: $(tr -d '\r' < events.log | tail -n 1)"
-    else
-      echo "FAILED: no ' Online ==> OffLine' line in the event log"; log_ok=1
-    fi
-    echo "two games at the table took $(( $(date +%s) - started )) s"
+  if [ "$mode" = western ] || [ "$mode" = german ]; then
     # Every deal played was recorded, and every work file the companion wrote is the table's
     # record of that deal, byte for byte.
     played=0 recorded=0 equal=0
@@ -122,6 +138,14 @@ if [ "${1:-}" = "--session" ]; then
       for work in Work/[0-9]*.spd; do [ -f "$work" ] && { echo "-- $work"; tr -d '\r' < "$work"; }; done
       grep -h -i 'not recorded\|record' companion.out | tail -n 20
     fi
+  fi
+  if [ "$mode" = western ]; then
+    if grep -q "Online ==> OffLine" events.log 2>/dev/null; then
+      echo "event log: $(tr -d '\r' < events.log | tail -n 1)"
+    else
+      echo "FAILED: no ' Online ==> OffLine' line in the event log"; log_ok=1
+    fi
+    echo "two games at the table took $(( $(date +%s) - started )) s"
     # The pages of the recorded deals: the index names each game's page, and the pages hold
     # every deal.
     # ScorletSut.exe writes the pages, then waits for its End: closed once the index is there.
@@ -187,10 +211,11 @@ run_session() {  # mode, extra wine-env options
     cp "$0" "$1" "$2" "$3" "$app/" && cd "$app" && "$4" --session "$5" "$6"' \
     "${exes[@]}" "$here/companion_e2e.sh" "$mode" "$run_dir" || status=1
 }
-# E2E_MODES picks sessions when trying one out by hand (default: all three).
-modes=" ${E2E_MODES:-western message japanese} "
+# E2E_MODES picks sessions when trying one out by hand (default: all four).
+modes=" ${E2E_MODES:-western message german japanese} "
 [[ "$modes" == *" western "* ]] && run_session western
 [[ "$modes" == *" message "* ]] && run_session message
+[[ "$modes" == *" german "* ]] && run_session german
 if [[ "$modes" == *" japanese "* ]]; then
   if command -v localedef >/dev/null && [ -f /usr/share/i18n/locales/ja_JP ]; then
     run_session japanese -j

@@ -9,6 +9,7 @@
 //   companion_e2e_probe.exe message         a table whose score window the companion cannot
 //                                           find: the seat overlays, the messages window, then
 //                                           the overlays removed by a restart
+//   companion_e2e_probe.exe follow SECONDS  the take-over, then off line when the table closes
 //   companion_e2e_probe.exe japanese        wait for the main window's Japanese caption
 //   companion_e2e_probe.exe close TITLE     close the window whose title begins with TITLE
 //
@@ -235,7 +236,7 @@ int Online(int seconds) {
   // bidding board, the bid helper, the counters, ...), the bid helper each time it comes up
   // (the last picture is the one nearest a game's end), and the whole screen now and then.
   const DWORD start = GetTickCount();
-  bool middealShot = false, overlaysShot = false;
+  bool middealShot = false, overlaysShot = false, scoreRowsShot = false;
   std::vector<std::string> seen;
   HWND helpShown = nullptr;
   int helpShots = 0;
@@ -254,6 +255,16 @@ int Online(int seconds) {
       if (HWND count = CountBeside(main, ChildButton(main, "Pause"))) {
         PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(count), STN_CLICKED),
                      reinterpret_cast<LPARAM>(count));
+      }
+    }
+    // Again once the game's score table has rows: the copy of the rows under the names.
+    if (middealShot && !scoreRowsShot && now - start > 150000) {
+      scoreRowsShot = true;
+      if (HWND count = CountBeside(main, ChildButton(main, "Pause"))) {
+        PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(count), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(count));
+        Sleep(1500);
+        Screenshot("score-rows");
       }
     }
     for (HWND w : CompanionWindows()) {
@@ -337,6 +348,21 @@ int Message() {
   return 0;
 }
 
+// The companion follows a table until the table closes (its caption goes back to the plain
+// one), then is closed.
+int Follow(int seconds) {
+  HWND main = nullptr;
+  if (!WaitFor(60, [&] { return (main = FindByTitle("ScorletS  2.5 Table: 1234 [")) != nullptr; })) {
+    return Fail("the companion did not take the table over");
+  }
+  if (!WaitFor(seconds, [&] { return Title(main) == "ScorletS  2.5"; })) {
+    return Fail("the companion did not go off line when the table closed");
+  }
+  Screenshot("offline");
+  if (!CloseCompanion(main)) return Fail("the companion did not close");
+  return 0;
+}
+
 int Caption(const std::string& prefix) {
   HWND main = nullptr;
   if (!WaitFor(30, [&] { return (main = FindByTitle(prefix)) != nullptr; })) {
@@ -354,6 +380,7 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "online") return Online(argc > 2 ? std::atoi(argv[2]) : 330);
   if (mode == "message") return Message();
+  if (mode == "follow") return Follow(argc > 2 ? std::atoi(argv[2]) : 120);
   if (mode == "close" && argc > 2) {  // the summary program waits for its End: close it
     HWND window = nullptr;
     if (!WaitFor(30, [&] { return (window = FindByTitle(argv[2])) != nullptr; })) {
@@ -362,6 +389,6 @@ int main(int argc, char** argv) {
     return CloseCompanion(window) ? 0 : Fail("the window did not close");
   }
   if (mode == "japanese") return Caption("スペード用スコレット  2.5");
-  std::printf("usage: companion_e2e_probe.exe online SECONDS | message | japanese | close TITLE\n");
+  std::printf("usage: companion_e2e_probe.exe online SECONDS | message | follow SECONDS | japanese | close TITLE\n");
   return 2;
 }
