@@ -76,6 +76,24 @@ TEST(BidPassTest, StatusesFollowTheTableFromWaitingThroughADealIntoTheNext) {
   EXPECT_EQ(pass(), CaptureStatus::TricksComplete);
   EXPECT_EQ(app.deal.bids, (std::array<std::string, 4>{}));
 
+  // The finished deal still on show with one trick line unreadable: its four bids are not taken
+  // as a new deal's (the counts no longer add up to 13, but they cannot tell).
+  int damagedTrickLines = 0;
+  for (int attempt = 0; attempt < 60 && damagedTrickLines < 3; ++attempt) {
+    client.DamageGlyphOnce();
+    const recognition::TableCapture picture = CaptureTable(app, 0.0);
+    const recognition::TrickReading tricks = recognition::ReadTrickLines(
+        picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
+    const recognition::BidReading bids =
+        recognition::ReadBidLines(picture, app.reading.box, app.reading.glyphs, app.reading.anchors, false);
+    if (bids.bidsRead != 4 || JudgeDealPicture(tricks) != DealPicture::CannotTell) continue;
+    ++damagedTrickLines;
+    EXPECT_EQ(pass(), CaptureStatus::TricksComplete);
+    EXPECT_EQ(app.deal.bids, (std::array<std::string, 4>{}));
+  }
+  EXPECT_EQ(damagedTrickLines, 3);
+  ASSERT_EQ(game.phase(), table::Phase::DealOver);
+
   // The next deal, before its first bid: no bid line to read.
   ASSERT_TRUE(h.desktop.runUntil([&] { return game.phase() == table::Phase::Bidding; }, 60000));
   ASSERT_EQ(game.deal().bidsMade, 0);
