@@ -27,6 +27,8 @@ namespace {
 constexpr std::uint32_t BidRepeatMs = 1000;
 constexpr std::uint32_t FourBidsRepeatMs = 2000;
 constexpr int ErrorsBeforeLongWait = 3;
+// Failed passes in a row after which a missing sub-window is reported.
+constexpr int MissingWindowErrors = 10;
 // Readings of the score while the deal's bids come in.
 constexpr int BiddingScoreAttempts = 3;
 
@@ -300,6 +302,14 @@ void CaptureBid(App& app, CaptureMode mode) {
                                 status == CaptureStatus::LastHandWindowMissing
                             ? r.consecutiveErrors + 1
                             : 0;
+  // A sub-window that stays away is asked for again (its button clicked) and, while it is still
+  // missing, reported in the messages window; the pass goes on asking until it is back.
+  if (r.consecutiveErrors > MissingWindowErrors &&
+      (status == CaptureStatus::ScoreWindowMissing || status == CaptureStatus::LastHandWindowMissing)) {
+    app.Trace("bid pass: status " + std::to_string(static_cast<int>(status)) + ", a sub-window is missing");
+    NotExistProcess(app, status == CaptureStatus::ScoreWindowMissing ? KindScore : KindLastHand,
+                    static_cast<int>(status));
+  }
   if (mode == CaptureMode::ByHand || status == CaptureStatus::FourBids)
     app.Trace("bid pass: status " + std::to_string(static_cast<int>(status)) + ", bids " +
               app.deal.bids[0] + " " + app.deal.bids[1] + " " + app.deal.bids[2] + " " +
