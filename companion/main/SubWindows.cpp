@@ -73,6 +73,9 @@ void ScanTableButtons(App& app) {
   if (game.TableWindow == 0) return;
   MakeTopmost(desktop, game.TableWindow);
   RestoreWindow(desktop, game.TableWindow);
+  // The buttons are read from the screen and clicked there: a table moved off the screen since
+  // the last tick (during a take-over's attempts, say) is brought back first.
+  KeepTableOnScreen(app);
   if (!desktop.windowRect(game.TableWindow, game.TableRect)) return;
 
   const Rect& t = game.TableRect;

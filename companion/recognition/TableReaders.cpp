@@ -229,6 +229,7 @@ TrickReading ReadTrickLines(const TableCapture& picture, const TableBox& box,
       const bool upper = y < box.centreY;
       const int seat = x >= box.centreX ? (upper ? 2 : 3) : (upper ? 1 : 0);
       anchors.trick[seat] = {x, y};
+      reading.lineSeen[seat] = true;
       if (!found.value.empty()) reading.tricks[seat] = NumberOf(found.value);
     }
   }

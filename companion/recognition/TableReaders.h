@@ -62,6 +62,8 @@ BidReading ReadBidLines(const TableCapture& picture, const TableBox& box, const 
 
 struct TrickReading {
   std::array<int, 4> tricks{-1, -1, -1, -1};  // -1: no trick line read for the seat
+  // The seat's trick keyword was found, whether or not its number could be read.
+  std::array<bool, 4> lineSeen{false, false, false, false};
 };
 // Every row of the box, each half on its own; a later line of a seat overrides an earlier one.
 TrickReading ReadTrickLines(const TableCapture& picture, const TableBox& box,

@@ -27,6 +27,8 @@ namespace {
 constexpr std::uint32_t BidRepeatMs = 1000;
 constexpr std::uint32_t FourBidsRepeatMs = 2000;
 constexpr int ErrorsBeforeLongWait = 3;
+// Failed passes in a row after which a missing sub-window is reported.
+constexpr int MissingWindowErrors = 10;
 // Readings of the score while the deal's bids come in.
 constexpr int BiddingScoreAttempts = 3;
 
@@ -35,14 +37,35 @@ double SettleSeconds(const App& app) { return app.reading.captureSlow ? 0.5 : 0.
 
 void ShowDeal(App& app) { ShowLiveScoreLines(app); }
 
-// The table still shows a finished deal (thirteen tricks counted), whose bid lines are not the
-// next deal's. Every row of the box is read, so trick lines whose rows are not known yet count.
-bool ShowsFinishedDeal(App& app, const recognition::TableCapture& picture) {
-  const recognition::TrickReading tricks = recognition::ReadTrickLines(
-      picture, app.reading.box, app.reading.glyphs, app.reading.anchors);
+}  // namespace
+
+DealPicture JudgeDealPicture(const recognition::TrickReading& tricks) {
+  // The table shows trick lines for all four seats together, from the end of the bidding on,
+  // or for none while a deal is being bid.
+  int seen = 0;
+  int read = 0;
   int total = 0;
-  for (int count : tricks.tricks) total += std::max(0, count);
-  return total == 13;
+  for (std::size_t k = 0; k < 4; ++k) {
+    if (tricks.lineSeen[k] || tricks.tricks[k] >= 0) ++seen;
+    if (tricks.tricks[k] >= 0) {
+      ++read;
+      total += tricks.tricks[k];
+    }
+  }
+  if (seen == 0) return DealPicture::Bidding;
+  // A trick line missing or unreadable ("?") may be one of a finished deal: its bids must not
+  // be taken for the next deal's, so the pass cannot tell and the next pass reads again.
+  if (read < 4) return DealPicture::CannotTell;
+  return total == 13 ? DealPicture::Finished : DealPicture::InPlay;
+}
+
+namespace {
+
+// Whether the four bid lines shown may be taken as the current deal's. Every row of the box is
+// read, so trick lines whose rows are not known yet count.
+DealPicture ShownDeal(App& app, const recognition::TableCapture& picture) {
+  return JudgeDealPicture(recognition::ReadTrickLines(picture, app.reading.box,
+                                                      app.reading.glyphs, app.reading.anchors));
 }
 
 // Four bids are in: they are this deal's, kept for the record through the play, together with
@@ -212,11 +235,19 @@ void CaptureBid(App& app, CaptureMode mode) {
       const recognition::BidReading reading = recognition::ReadBidLines(
           picture, r.box, r.glyphs, r.anchors, app.flags.DNilPassTable);
       z.cntBidLoc->setCaption(std::to_string(reading.bidLinesFound));
+      const DealPicture shown = reading.status == recognition::BidStatus::Read && reading.bidsRead == 4
+                                    ? ShownDeal(app, picture)
+                                    : DealPicture::Bidding;
       if (reading.status == recognition::BidStatus::Waiting) {
         status = CaptureStatus::WaitingOrUnchanged;
       } else if (reading.status == recognition::BidStatus::DealOver ||
-                 (reading.bidsRead == 4 && ShowsFinishedDeal(app, picture))) {
+                 shown == DealPicture::Finished) {
         status = CaptureStatus::TricksComplete;
+      } else if (shown == DealPicture::CannotTell) {
+        // Ends the pass as a finished deal does: nothing of these bids is kept, and the next
+        // pass reads the table again.
+        status = CaptureStatus::TricksComplete;
+        app.Trace("bid pass: a trick line cannot be read; four bids not taken");
       } else {
         bidsRead = reading.bidsRead;
         r.MostBidsRead = std::max(r.MostBidsRead, bidsRead);
@@ -271,6 +302,14 @@ void CaptureBid(App& app, CaptureMode mode) {
                                 status == CaptureStatus::LastHandWindowMissing
                             ? r.consecutiveErrors + 1
                             : 0;
+  // A sub-window that stays away is asked for again (its button clicked) and, while it is still
+  // missing, reported in the messages window; the pass goes on asking until it is back.
+  if (r.consecutiveErrors > MissingWindowErrors &&
+      (status == CaptureStatus::ScoreWindowMissing || status == CaptureStatus::LastHandWindowMissing)) {
+    app.Trace("bid pass: status " + std::to_string(static_cast<int>(status)) + ", a sub-window is missing");
+    NotExistProcess(app, status == CaptureStatus::ScoreWindowMissing ? KindScore : KindLastHand,
+                    static_cast<int>(status));
+  }
   if (mode == CaptureMode::ByHand || status == CaptureStatus::FourBids)
     app.Trace("bid pass: status " + std::to_string(static_cast<int>(status)) + ", bids " +
               app.deal.bids[0] + " " + app.deal.bids[1] + " " + app.deal.bids[2] + " " +

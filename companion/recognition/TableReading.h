@@ -11,6 +11,7 @@
 #include "common/WorkFiles.h"
 #include "companion/recognition/PanelReaders.h"
 #include "companion/recognition/Picture.h"
+#include "companion/recognition/TableReaders.h"
 
 namespace scorlet::companion {
 
@@ -42,6 +43,12 @@ enum class CaptureStatus : std::int32_t {
 void BuildGlyphTables(App& app);
 // The glyph index prepared for the site's language, when it was prepared for another.
 void PrepareGlyphsForTable(App& app);
+
+// What the trick lines read with four bids on show say of those bids: no trick line (the deal
+// is being bid), a deal in play, a finished deal (thirteen tricks counted, its bids are not the
+// next deal's), or cannot tell (a trick line missing or unreadable).
+enum class DealPicture { Bidding, InPlay, Finished, CannotTell };
+DealPicture JudgeDealPicture(const recognition::TrickReading& tricks);
 
 // The bid pass (main loop and bid button).
 void CaptureBid(App& app, CaptureMode mode);

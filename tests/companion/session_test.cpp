@@ -251,5 +251,51 @@ TEST(SessionEdgeTest, DealWhoseScoreWasClearedIsNotRecordedAndTheUserIsTold) {
     EXPECT_TRUE(truths.count(testing::ReadAll(file)) != 0) << file.filename();
 }
 
+// A new table is taken over after the old one closed mid-deal, and while the companion opens
+// its sub-windows the table window is moved off the screen: the companion brings it back, opens
+// them and records the deals that follow.
+TEST(SessionEdgeTest, ATableMovedOffTheScreenWhileTakenOverIsFollowed) {
+  const fs::path folder = testing::TestFolder("SessionOffScreen");
+  VirtualDesktop desktop;
+  auto tableProgram = desktop.startProgram("SpadesTable", folder.string());
+  table::TableClientOptions options;
+  options.game.seed = 5;
+  options.maxDeals = 5;
+  options.closeWhenDone = true;
+  options.truthFolder = folder / "Truth";
+  table::TableClient table(*tableProgram, *tableProgram, options);
+  testing::Harness::WriteIniTo(folder, "MyYahooID=" + table.options().game.names[2] + "\r\n");
+  auto companionProgram = desktop.startProgram("ScorletS", folder.string());
+  Companion companion(*companionProgram, *companionProgram);
+  App& app = companion.app();
+  int takenOver = 0;
+  std::vector<std::string> saved;
+  app.trace = [&](const std::string& line) {
+    if (line.rfind("table taken over", 0) == 0 && ++takenOver == 2)
+      table.InjectFault(table::FaultKind::WindowOffScreen, 0);
+    if (line.rfind("hand saved", 0) == 0) saved.push_back(line);
+  };
+  ASSERT_TRUE(companion.Start());
+  ASSERT_TRUE(table.Open());
+  ASSERT_TRUE(desktop.runUntil([&] { return table.game().deal().bidsMade >= 2; }, 120000));
+  table.InjectFault(table::FaultKind::TableClosed);
+  desktop.runUntil(
+      [&] { return app.loop.ended || (table.finished() && !table.isOpen() && app.loop.OnlineState != Online); },
+      10u * 120u * 1000u);
+  if (!app.loop.ended) {
+    CloseSession(app);
+    EndProgram(app, ExitNormal);
+  }
+  ASSERT_EQ(takenOver, 2);
+  ASSERT_EQ(table.dealsPlayed(), 4);
+  EXPECT_EQ(saved.size(), 4u);
+  Outcome out;
+  out.played = table.dealsPlayed();
+  out.truthFolder = options.truthFolder;
+  for (const std::string& stem : ScanWorkFolder(folder / "Work").recordStems)
+    out.recorded.push_back(folder / "Work" / RecordFileName(stem));
+  ExpectRecordedExactly(out);
+}
+
 }  // namespace
 }  // namespace scorlet::companion
