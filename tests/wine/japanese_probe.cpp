@@ -16,54 +16,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "ProbeWindows.h"
+
 namespace {
 
-std::string Utf8(const wchar_t* text) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return {};
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), n, nullptr, nullptr);
-  out.resize(static_cast<std::size_t>(n - 1));
-  return out;
-}
-
-std::string Title(HWND window) {
-  wchar_t buffer[512] = {};
-  GetWindowTextW(window, buffer, 511);
-  return Utf8(buffer);
-}
-
-struct Found {
-  std::string prefix;
-  std::string part;
-  HWND window = nullptr;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM data) {
-  auto* found = reinterpret_cast<Found*>(data);
-  if (!IsWindowVisible(window)) return TRUE;
-  const std::string title = Title(window);
-  if (title.rfind(found->prefix, 0) == 0 && title.find(found->part) != std::string::npos) {
-    found->window = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindByTitle(const std::string& prefix, const std::string& part = "") {
-  Found found{prefix, part, nullptr};
-  EnumWindows(Visit, reinterpret_cast<LPARAM>(&found));
-  return found.window;
-}
-
-template <class Test>
-bool WaitFor(double seconds, Test test) {
-  for (int i = 0; i < static_cast<int>(seconds * 10); ++i) {
-    if (test()) return true;
-    Sleep(100);
-  }
-  return test();
-}
+using probe::FindByTitle;
+using probe::Title;
+using probe::Utf8;
+using probe::WaitFor;
 
 void Screenshot(const char* name) {
   const std::string request = std::string(name) + ".request";
