@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/CodePage.h"
 #include "common/WorkFiles.h"
 #include "companion/main/MainLoop.h"
 #include "companion/main/Program.h"
@@ -80,8 +81,9 @@ bool ParseArgs(int argc, char** argv, Options& options) {
 }
 
 std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;  // empty when the file cannot be read
+  scorlet::ReadFileBytes(path, bytes);
+  return bytes;
 }
 
 // The first line where a record differs from the truth.

@@ -12,13 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/CodePage.h"
 #include "common/WorkFiles.h"
 #include "tableclient/engine/Truth.h"
 
@@ -77,8 +77,9 @@ bool ParseArgs(int argc, char** argv, Options& options) {
 }
 
 std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;  // empty when the file cannot be read
+  scorlet::ReadFileBytes(path, bytes);
+  return bytes;
 }
 
 // The record files of the Work folder, by stem.
